@@ -84,9 +84,9 @@ std::string decode_graph6(std::string_view body, std::size_t column, Graph& grap
   const int64_t bits = n * (n - 1) / 2;
   const auto expected = static_cast<std::size_t>((bits + 5) / 6);
   if (body.size() != expected) {
-    return printf_text("a graph6 line of %lld vertices has %zu characters after the vertex "
-                       "count, not %zu",
-                       static_cast<long long>(n), expected, body.size());
+    return printf_text("a graph6 line of %lld vertices needs %zu character%s after the vertex "
+                       "count, this one has %zu",
+                       static_cast<long long>(n), expected, expected == 1 ? "" : "s", body.size());
   }
   clear(graph, static_cast<int32_t>(n));
   int64_t bit = 0;
