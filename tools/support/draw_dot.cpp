@@ -100,18 +100,14 @@ std::string edge_style(const Picture& picture, EdgeRole role, int32_t v, int32_t
   if (picture.pairs != nullptr && on_matching(picture.pairs->second, v, w)) {
     return "color=\"#1f77b4\", penwidth=3, style=dashed";
   }
-  switch (role) {
-    case EdgeRole::Cycle: return "color=black, penwidth=2.5";
-    case EdgeRole::Chord: return "color=\"#7f7f7f\"";
-    case EdgeRole::Fork: return "color=\"#7f7f7f\"";
-  }
-  return "";
+  // Chords and the edges of the vertices off the cycle look alike; the layout tells them apart.
+  return role == EdgeRole::Cycle ? "color=black, penwidth=2.5" : "color=\"#7f7f7f\"";
 }
 
 std::string caption(const Picture& picture, const Layout& layout) {
-  std::string text = format("graph %d: dominating cycle of length %d, %d vertex%s off the cycle",
+  std::string text = format("graph %d: dominating cycle of length %d, %d %s off the cycle",
                             picture.number, picture.cycle_length, layout.off_cycle,
-                            layout.off_cycle == 1 ? "" : "es");
+                            layout.off_cycle == 1 ? "vertex" : "vertices");
   if (picture.pairs == nullptr) return text;
   switch (picture.pairs->outcome) {
     case PairOutcome::Found:

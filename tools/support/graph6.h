@@ -30,7 +30,7 @@ struct Graph {
 
 // Decodes one graph6 or sparse6 line (without its line end; a ">>graph6<<" or
 // ">>sparse6<<" header in front is allowed). Returns an empty text on success, otherwise
-// what is wrong with the line; `graph` is then unspecified.
+// what is wrong with the line; `graph` then holds nothing of use.
 std::string decode(std::string_view line, Graph& graph);
 
 // The graph6 line of the graph, without a line end.
