@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 #include "pair_records.h"
 
@@ -16,10 +17,17 @@
 // graph carries.
 template <class GRAF>
 void KOPIRUJ_ZOZNAMY(const GRAF& G, GRAF& H) {
-  H.POCET_VRCHOLOV = G.POCET_VRCHOLOV;
-  for (int16_t v = 1; v <= G.POCET_VRCHOLOV; ++v) {
-    H.POCET_SUSEDOV[v] = G.POCET_SUSEDOV[v];
-    for (int16_t k = 1; k <= G.POCET_SUSEDOV[v]; ++k) H.SUSEDIA[v][k] = G.SUSEDIA[v][k];
+  const int16_t n = G.POCET_VRCHOLOV;
+  H.POCET_VRCHOLOV = n;
+  if (n <= 0) return;
+  std::memcpy(&H.POCET_SUSEDOV[1], &G.POCET_SUSEDOV[1], n * sizeof G.POCET_SUSEDOV[0]);
+  if constexpr (sizeof G.SUSEDIA[0] <= 8) {
+    // Short rows: copying them whole is cheaper than copying entry by entry.
+    std::memcpy(&H.SUSEDIA[1], &G.SUSEDIA[1], n * sizeof G.SUSEDIA[0]);
+  } else {
+    for (int16_t v = 1; v <= n; ++v) {
+      std::memcpy(&H.SUSEDIA[v][1], &G.SUSEDIA[v][1], G.POCET_SUSEDOV[v] * sizeof G.SUSEDIA[v][1]);
+    }
   }
 }
 
@@ -76,9 +84,9 @@ void POTLAC_STUPEN_2(GRAF& G) {
 }
 
 // The new list of a vertex of degree d <= 3 whose entries have the new numbers B, C, D,
-// with parallel entries merged. The tests run in this order and the first that holds
-// decides. Returns the new length.
-inline int16_t ZLUC_PARALELNE(int16_t d, int16_t B, int16_t C, int16_t D, int16_t (&zoznam)[4]) {
+// with parallel entries merged, written to zoznam[1..3]. The tests run in this order and
+// the first that holds decides. Returns the new length.
+inline int16_t ZLUC_PARALELNE(int16_t d, int16_t B, int16_t C, int16_t D, int16_t* zoznam) {
   auto daj = [&zoznam](int16_t x, int16_t y, int16_t z, int16_t dlzka) {
     zoznam[1] = x;
     zoznam[2] = y;
@@ -120,10 +128,8 @@ GRAF HOMEOMORFNY(GRAF G) {
     const int16_t B = PRECISLUJ[stary[1]];
     const int16_t C = d >= 2 ? PRECISLUJ[stary[2]] : 0;
     const int16_t D = d == 3 ? PRECISLUJ[stary[3]] : 0;
-    int16_t novy[4];
     const int16_t A = PRECISLUJ[I];
-    H.POCET_SUSEDOV[A] = ZLUC_PARALELNE(d, B, C, D, novy);
-    for (int16_t k = 1; k <= H.POCET_SUSEDOV[A]; ++k) H.SUSEDIA[A][k] = novy[k];
+    H.POCET_SUSEDOV[A] = ZLUC_PARALELNE(d, B, C, D, H.SUSEDIA[A]);
   }
   return H;
 }

@@ -23,11 +23,13 @@
 //    of a bit vector c.
 //
 // So the verdict of M1 is remembered per b and that of M2 per c, filled in the literal
-// scan order: a matching is tested only the first time the scan needs its verdict,
-// which is never more often than the literal search tests it. The scan itself still
-// visits the candidates in counter order and stops at the same first passing one; only
-// repeated tests are skipped. Above MEMO_BITS items the tables would be too big and
-// every needed verdict is computed afresh, exactly as the literal search does.
+// scan order: a matching is tested only the first time the scan needs its verdict, and
+// a candidate one of whose verdicts is already known to fail is passed over without a
+// test. Each candidate's outcome is still "M1 passes and M2 passes", so the scan, which
+// visits the candidates in counter order, stops at the same first passing one; it runs
+// a subset of the literal search's tests (M2 still only after M1 has passed). Above
+// MEMO_BITS items the tables would be too big and every verdict the literal search
+// needs is computed afresh, as it computes it.
 
 namespace {
 
@@ -206,7 +208,10 @@ VYSLEDOK_2DBP VYHLADAVANIE(const TGRAF& G) {
   uint32_t b = 0;
   uint32_t c = 0;
   for (;;) {
+    // A verdict already known to fail rules the candidate out without a test.
+    const bool vylucene = pamata && (VERDIKT_M1[b] == NEPRESIEL || VERDIKT_M2[c] == NEPRESIEL);
     const bool najdene =
+        !vylucene &&
         OVER(verdikt_M1, b, W, [&](PARENIE& M) { ZOSTAV_PARENIA(polozky, P, &M, nullptr); }) &&
         OVER(verdikt_M2, c, W, [&](PARENIE& M) { ZOSTAV_PARENIA(polozky, P, nullptr, &M); });
     if (najdene) {
