@@ -1,0 +1,308 @@
+#include "fork_construction.h"
+
+#include "failure.h"
+#include "graph_record.h"
+
+namespace {
+
+bool adjacent_in_input(int32_t v, int32_t w) {
+  for (int32_t k = 1; k <= V_POCET_SUSEDOV[v]; ++k) {
+    if (V_SUSEDIA[v][k] == w) return true;
+  }
+  return false;
+}
+
+// The last slot of `list` holding `value`, 0 if none.
+int32_t last_position(const int32_t* list, int32_t count, int32_t value) {
+  int32_t position = 0;
+  for (int32_t k = 1; k <= count; ++k) {
+    if (list[k] == value) position = k;
+  }
+  return position;
+}
+
+void remove_at(int32_t v, int32_t position) {
+  for (int32_t k = position; k < POCET_SUSEDOV[v]; ++k) SUSEDIA[v][k] = SUSEDIA[v][k + 1];
+  --POCET_SUSEDOV[v];
+}
+
+// Removes the reduced edge c-g from both lists. When g is not in the list of c (its edge
+// went with an earlier bridged pair, or g is not in the reduced graph) nothing is removed.
+void remove_reduced_edge(int32_t c, int32_t g) {
+  if (c == 0 || g == 0) return;
+  POZICIA = last_position(SUSEDIA[c], POCET_SUSEDOV[c], g);
+  if (POZICIA == 0) return;
+  remove_at(c, POZICIA);
+  POZICIA = last_position(SUSEDIA[g], POCET_SUSEDOV[g], c);
+  if (POZICIA > 0) remove_at(g, POZICIA);
+}
+
+// The neighbour of a, over its slots, that is neither x nor y (the last such slot wins);
+// 0 when there is none.
+int32_t neighbour_other_than(int32_t a, int32_t x, int32_t y) {
+  int32_t found = 0;
+  for (int32_t k = 1; k <= V_POCET_SUSEDOV[a]; ++k) {
+    if (V_SUSEDIA[a][k] != x && V_SUSEDIA[a][k] != y) found = V_SUSEDIA[a][k];
+  }
+  return found;
+}
+
+void append_pair(int32_t p, int32_t q) {
+  if (PRECISLUJ[p] == 0 || PRECISLUJ[q] == 0) CONSTRUCTION_BROKEN = true;
+  ++POCET_VYNIMIEK;
+  V1[POCET_VYNIMIEK] = PRECISLUJ[p];
+  V2[POCET_VYNIMIEK] = PRECISLUJ[q];
+}
+
+// Puts the middle of pair (p, q) between positions i and i + 1 of DOM_KRUZNICA.
+void insert_middle(int32_t i, int32_t p, int32_t q) {
+  int32_t middle[2];
+  int32_t count = 0;
+  if (MEDZI_NIMI[p][q] < 100) {
+    middle[count++] = MEDZI_NIMI[p][q];
+  } else {
+    int32_t x = DOM_KRUZNICA[i] == p && DOM_KRUZNICA[i + 1] == q ? MEDZI_NIMI[p][q]
+                                                                   : MEDZI_NIMI[q][p];
+    middle[count++] = x / 100;
+    middle[count++] = x % 100;
+  }
+  for (int32_t j = DLZKA_DOM; j > i; --j) DOM_KRUZNICA[j + count] = DOM_KRUZNICA[j];
+  for (int32_t j = 0; j < count; ++j) DOM_KRUZNICA[i + 1 + j] = middle[j];
+  DLZKA_DOM += count;
+}
+
+}  // namespace
+
+void COMPUTE_VZDIALENOST() {
+  const int32_t n = V_POCET_VRCHOLOV;
+  for (int32_t u = 1; u <= n; ++u) {
+    for (int32_t v = 1; v <= n; ++v) VZDIALENOST[u][v] = 1000;
+  }
+  for (int32_t v = 1; v <= n; ++v) VZDIALENOST[v][v] = 0;
+  for (int32_t v = 1; v <= n; ++v) {
+    for (int32_t k = 1; k <= V_POCET_SUSEDOV[v]; ++k) {
+      int32_t w = V_SUSEDIA[v][k];
+      VZDIALENOST[v][w] = 1;
+      VZDIALENOST[w][v] = 1;
+    }
+  }
+  for (int32_t k = 1; k <= n; ++k) {
+    for (int32_t u = 1; u <= n; ++u) {
+      for (int32_t v = 1; v <= n; ++v) {
+        if (VZDIALENOST[u][k] + VZDIALENOST[k][v] < VZDIALENOST[u][v]) {
+          VZDIALENOST[u][v] = VZDIALENOST[u][k] + VZDIALENOST[k][v];
+        }
+      }
+    }
+  }
+}
+
+bool SHORT_CYCLE_THROUGH(int32_t centre) {
+  for (int32_t j = 1; j <= V_POCET_SUSEDOV[centre]; ++j) {
+    int32_t a = V_SUSEDIA[centre][j];
+    if (a == centre) return true;
+    for (int32_t k = j + 1; k <= V_POCET_SUSEDOV[centre]; ++k) {
+      int32_t b = V_SUSEDIA[centre][k];
+      if (a == b || adjacent_in_input(a, b)) return true;
+      for (int32_t s = 1; s <= V_POCET_SUSEDOV[a]; ++s) {
+        int32_t x = V_SUSEDIA[a][s];
+        if (x != centre && adjacent_in_input(x, b)) return true;
+      }
+    }
+  }
+  return false;
+}
+
+void BUILD_REDUCED_GRAPH(const int32_t* centres, int32_t count) {
+  const int32_t n = V_POCET_VRCHOLOV;
+  for (int32_t v = 1; v <= n; ++v) BUDE_V_NOVOM[v] = true;
+  for (int32_t c = 0; c < count; ++c) {
+    BUDE_V_NOVOM[centres[c]] = false;
+    for (int32_t j = 1; j <= V_POCET_SUSEDOV[centres[c]]; ++j) {
+      BUDE_V_NOVOM[V_SUSEDIA[centres[c]][j]] = false;
+    }
+  }
+
+  // Plain adjacency in input numbers: every remaining neighbour, in slot order.
+  for (int32_t v = 1; v <= n; ++v) POCET_SUSEDOV[v] = 0;
+  for (int32_t v = 1; v <= n; ++v) {
+    if (!BUDE_V_NOVOM[v]) continue;
+    for (int32_t k = 1; k <= V_POCET_SUSEDOV[v]; ++k) {
+      int32_t a = V_SUSEDIA[v][k];
+      if (BUDE_V_NOVOM[a]) SUSEDIA[v][++POCET_SUSEDOV[v]] = a;
+    }
+  }
+
+  for (int32_t v = 0; v <= n; ++v) PRECISLUJ[v] = 0;
+  POCET_VRCHOLOV = 0;
+  for (int32_t v = 1; v <= n; ++v) {
+    if (BUDE_V_NOVOM[v]) {
+      ++POCET_VRCHOLOV;
+      PRECISLUJ[v] = POCET_VRCHOLOV;
+      PRECISLUJINV[POCET_VRCHOLOV] = v;
+    }
+  }
+  if (POCET_VRCHOLOV > MAX_SEARCH_VERTICES) {
+    graphtext::fail(graphtext::INVALID_NUMERIC_FORMAT, graphtext::Operation::Record,
+                    "graph %d of %d vertices leaves a reduced graph of %d vertices, more "
+                    "than the %d a search can hold",
+                    ZNACKA, n, POCET_VRCHOLOV, MAX_SEARCH_VERTICES);
+  }
+
+  // Into reduced numbers, in place: PRECISLUJ[v] <= v, and a removed vertex has an empty
+  // row, which lands in row 0.
+  for (int32_t v = 1; v <= n; ++v) {
+    POCET_SUSEDOV[PRECISLUJ[v]] = POCET_SUSEDOV[v];
+    for (int32_t k = 1; k <= POCET_SUSEDOV[v]; ++k) {
+      SUSEDIA[PRECISLUJ[v]][k] = PRECISLUJ[SUSEDIA[v][k]];
+    }
+  }
+
+  POCET_VYNIMIEK = 0;
+  CONSTRUCTION_BROKEN = false;
+}
+
+void VYMENA(int32_t& A, int32_t& B) {
+  int32_t t = A;
+  A = B;
+  B = t;
+}
+
+void OTHER_TWO_NEIGHBOURS(int32_t a, int32_t c, int32_t& first, int32_t& second) {
+  if (V_SUSEDIA[a][1] != c && V_SUSEDIA[a][2] != c) {
+    first = V_SUSEDIA[a][1];
+    second = V_SUSEDIA[a][2];
+  } else if (V_SUSEDIA[a][1] != c && V_SUSEDIA[a][3] != c) {
+    first = V_SUSEDIA[a][1];
+    second = V_SUSEDIA[a][3];
+  } else {
+    first = V_SUSEDIA[a][2];
+    second = V_SUSEDIA[a][3];
+  }
+}
+
+void ADD_EXCEPTION_PAIR(int32_t p, int32_t q, int32_t middle) {
+  MEDZI_NIMI[p][q] = middle;
+  MEDZI_NIMI[q][p] = middle;
+  append_pair(p, q);
+}
+
+void ADD_FORK_PAIRS(int32_t centre) {
+  for (int32_t j = 1; j <= 3; ++j) {
+    int32_t a = V_SUSEDIA[centre][j];
+    int32_t b = 0;
+    int32_t c = 0;
+    OTHER_TWO_NEIGHBOURS(a, centre, b, c);
+    ADD_EXCEPTION_PAIR(b, c, a);
+  }
+}
+
+void ADD_FAR_PAIRS(int32_t centre, const int32_t* far_from, int32_t count) {
+  for (int32_t j = 1; j <= V_POCET_SUSEDOV[centre]; ++j) {
+    int32_t a = V_SUSEDIA[centre][j];
+    bool far = true;
+    for (int32_t i = 0; i < count; ++i) far = far && VZDIALENOST[a][far_from[i]] >= 4;
+    if (!far) continue;
+    int32_t b = 0;
+    int32_t c = 0;
+    OTHER_TWO_NEIGHBOURS(a, centre, b, c);
+    ADD_EXCEPTION_PAIR(b, c, a);
+  }
+}
+
+void ADD_BRIDGED_PAIRS(int32_t outer, int32_t inner) {
+  for (int32_t j = 1; j <= V_POCET_SUSEDOV[outer]; ++j) {
+    for (int32_t k = 1; k <= V_POCET_SUSEDOV[inner]; ++k) {
+      int32_t a = V_SUSEDIA[outer][j];
+      int32_t b = V_SUSEDIA[inner][k];
+      if (VZDIALENOST[a][b] != 2) continue;
+      int32_t c = 0, d = 0, e = 0, f = 0;
+      OTHER_TWO_NEIGHBOURS(a, outer, c, d);
+      OTHER_TWO_NEIGHBOURS(b, inner, e, f);
+      // Align the shared neighbour to the front of both pairs.
+      if (c == f) {
+        VYMENA(e, f);
+      } else if (d == e) {
+        VYMENA(c, d);
+      } else if (d == f) {
+        VYMENA(c, d);
+        VYMENA(e, f);
+      }
+      if (c != e) {
+        CONSTRUCTION_BROKEN = true;
+        continue;
+      }
+      if (PRECISLUJ[c] != 0 && PRECISLUJ[d] != 0) ADD_EXCEPTION_PAIR(c, d, a);
+      if (PRECISLUJ[e] != 0 && PRECISLUJ[f] != 0) ADD_EXCEPTION_PAIR(e, f, b);
+      int32_t g = neighbour_other_than(c, a, b);
+      if (g == 0) {
+        CONSTRUCTION_BROKEN = true;
+        continue;
+      }
+      remove_reduced_edge(PRECISLUJ[c], PRECISLUJ[g]);
+    }
+  }
+}
+
+void ADD_ADJACENT_PAIRS(int32_t outer, int32_t inner) {
+  for (int32_t j = 1; j <= V_POCET_SUSEDOV[outer]; ++j) {
+    for (int32_t k = 1; k <= V_POCET_SUSEDOV[inner]; ++k) {
+      int32_t a = V_SUSEDIA[outer][j];
+      int32_t b = V_SUSEDIA[inner][k];
+      if (VZDIALENOST[a][b] != 1) continue;
+      int32_t c = neighbour_other_than(a, outer, b);
+      int32_t d = neighbour_other_than(b, inner, a);
+      if (c == 0 || d == 0) {
+        CONSTRUCTION_BROKEN = true;
+        continue;
+      }
+      MEDZI_NIMI[c][d] = a * 100 + b;
+      MEDZI_NIMI[d][c] = b * 100 + a;
+      append_pair(c, d);
+    }
+  }
+}
+
+bool CHOOSE_START_VERTEX() {
+  for (int32_t j = 1; j <= POCET_VRCHOLOV; ++j) {
+    MOZE_BYT = true;
+    for (int32_t k = 1; k <= POCET_VYNIMIEK && MOZE_BYT; ++k) {
+      if (V1[k] == j || V2[k] == j) MOZE_BYT = false;
+    }
+    if (MOZE_BYT) {
+      ZACIATOK = j;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool CHOOSE_FALLBACK_START(int32_t near, int32_t other) {
+  for (int32_t j = 1; j <= V_POCET_VRCHOLOV; ++j) {
+    if (VZDIALENOST[j][near] == 2 && VZDIALENOST[j][other] >= 3) {
+      ZACIATOK = PRECISLUJ[j];
+      return ZACIATOK != 0;
+    }
+  }
+  return false;
+}
+
+void BUILD_CYCLE() {
+  for (int32_t j = 1; j <= DLZKA_DOM; ++j) DOM_KRUZNICA[j] = PRECISLUJINV[DOM_KRUZNICA[j]];
+  // A closing copy of the first vertex lets a pair of the last and the first vertex be
+  // found at the last position.
+  ++DLZKA_DOM;
+  DOM_KRUZNICA[DLZKA_DOM] = DOM_KRUZNICA[1];
+  for (int32_t k = 1; k <= POCET_VYNIMIEK; ++k) {
+    int32_t p = PRECISLUJINV[V1[k]];
+    int32_t q = PRECISLUJINV[V2[k]];
+    for (int32_t i = 1; i < DLZKA_DOM; ++i) {
+      if ((DOM_KRUZNICA[i] == p && DOM_KRUZNICA[i + 1] == q) ||
+          (DOM_KRUZNICA[i] == q && DOM_KRUZNICA[i + 1] == p)) {
+        insert_middle(i, p, q);
+        break;
+      }
+    }
+  }
+  --DLZKA_DOM;
+}

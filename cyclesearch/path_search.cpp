@@ -1,0 +1,185 @@
+#include "path_search.h"
+
+#include <bit>
+
+namespace {
+
+constexpr int32_t N_MAX = MAX_SEARCH_VERTICES;
+constexpr int32_t MOVES_MAX = 2 * 100;
+
+uint32_t bit_of(int32_t v) { return 1u << (v - 1); }
+
+// The search graph as bit masks and move lists, prepared once per search.
+struct Moves {
+  int32_t n = 0;
+  uint32_t full = 0;
+  uint32_t plain_mask[N_MAX + 1];
+  uint32_t jump_mask[N_MAX + 1];
+  // Plain and jump relations, both directions: what the dead-state tests may use.
+  uint32_t adjacent[N_MAX + 1];
+  int32_t plain_count[N_MAX + 1];
+  int32_t plain_list[N_MAX + 1][3];
+  int32_t jump_count[N_MAX + 1];
+  int32_t jump_list[N_MAX + 1][MOVES_MAX];
+};
+
+Moves g;
+int32_t goal = 0;
+uint32_t goal_bit = 0;
+int32_t path[N_MAX + 1];
+
+// Dead states of the current goal search: dead_heads[S] has bit h - 1 when (S, h) cannot
+// reach the goal. A stamp per entry stands for clearing the table between searches.
+struct DeadEntry {
+  uint32_t stamp;
+  uint32_t dead_heads;
+};
+DeadEntry dead[1u << N_MAX];
+uint32_t stamp = 0;
+
+PathSearchCounters counters;
+
+void prepare_moves() {
+  g.n = POCET_VRCHOLOV;
+  g.full = g.n == 32 ? ~0u : (1u << g.n) - 1;
+  for (int32_t v = 1; v <= g.n; ++v) {
+    g.plain_mask[v] = 0;
+    g.jump_mask[v] = 0;
+    g.adjacent[v] = 0;
+    g.jump_count[v] = 0;
+    g.plain_count[v] = POCET_SUSEDOV[v];
+  }
+  for (int32_t v = 1; v <= g.n; ++v) {
+    for (int32_t l = 1; l <= POCET_SUSEDOV[v]; ++l) {
+      int32_t w = SUSEDIA[v][l];
+      g.plain_list[v][l - 1] = w;
+      g.plain_mask[v] |= bit_of(w);
+      g.adjacent[v] |= bit_of(w);
+      g.adjacent[w] |= bit_of(v);
+    }
+  }
+  // A head tries its pairs in list order, each pair first as V1 then as V2.
+  for (int32_t k = 1; k <= POCET_VYNIMIEK; ++k) {
+    int32_t a = V1[k];
+    int32_t b = V2[k];
+    g.jump_list[a][g.jump_count[a]++] = b;
+    g.jump_list[b][g.jump_count[b]++] = a;
+    g.jump_mask[a] |= bit_of(b);
+    g.jump_mask[b] |= bit_of(a);
+    g.adjacent[a] |= bit_of(b);
+    g.adjacent[b] |= bit_of(a);
+  }
+}
+
+// The vertices a move from head h may go to next, with `unvisited` still open: the
+// targets of the open jumps, or the plain neighbours when the head has no open jump.
+uint32_t next_vertices(uint32_t unvisited, int32_t h) {
+  uint32_t jumps = g.jump_mask[h] & unvisited;
+  return jumps != 0 ? jumps : g.plain_mask[h] & unvisited;
+}
+
+// False only when state (visited, h) cannot reach the goal. The rest of the path starts
+// at a vertex of next_vertices, runs through every unvisited vertex once and ends at the
+// goal, so: the goal is unvisited; the unvisited vertices are connected; each of them has
+// an unvisited neighbour, and only the first one and the goal may have just one.
+bool may_reach_goal(uint32_t visited, int32_t h) {
+  uint32_t unvisited = g.full & ~visited;
+  if (unvisited == 0) return h == goal;
+  if ((unvisited & goal_bit) == 0) return false;
+  uint32_t next = next_vertices(unvisited, h);
+  if (next == 0) return false;
+  if (unvisited == goal_bit) return true;
+
+  uint32_t path_start = 0;
+  for (uint32_t rest = unvisited; rest != 0; rest &= rest - 1) {
+    int32_t u = std::countr_zero(rest) + 1;
+    int degree = std::popcount(g.adjacent[u] & unvisited);
+    if (degree == 0) return false;
+    if (degree == 1 && u != goal) {
+      if (path_start != 0) return false;
+      path_start = bit_of(u);
+    }
+  }
+  if (path_start != 0 && (path_start & next) == 0) return false;
+
+  uint32_t reached = unvisited & (~unvisited + 1);
+  uint32_t frontier = reached;
+  while (frontier != 0) {
+    int32_t x = std::countr_zero(frontier) + 1;
+    frontier &= frontier - 1;
+    uint32_t fresh = g.adjacent[x] & unvisited & ~reached;
+    reached |= fresh;
+    frontier |= fresh;
+  }
+  return reached == unvisited;
+}
+
+// Depth-first over the moves in the order the state tries them; (visited, h) has passed
+// may_reach_goal. On success path[0..depth..n-1] holds the move sequence.
+bool extend(uint32_t visited, int32_t h, int32_t depth) {
+  if (visited == g.full) return h == goal;
+  DeadEntry& entry = dead[visited];
+  if (entry.stamp == stamp && (entry.dead_heads & bit_of(h)) != 0) return false;
+  ++counters.expanded_states;
+
+  uint32_t unvisited = g.full & ~visited;
+  bool jumping = (g.jump_mask[h] & unvisited) != 0;
+  const int32_t* moves = jumping ? g.jump_list[h] : g.plain_list[h];
+  int32_t count = jumping ? g.jump_count[h] : g.plain_count[h];
+  uint32_t tried = 0;
+  for (int32_t i = 0; i < count; ++i) {
+    int32_t t = moves[i];
+    uint32_t b = bit_of(t);
+    // A target already visited is no move; a repeated target reaches the same state.
+    if ((unvisited & b) == 0 || (tried & b) != 0) continue;
+    tried |= b;
+    if (!may_reach_goal(visited | b, t)) continue;
+    path[depth + 1] = t;
+    if (extend(visited | b, t, depth + 1)) return true;
+  }
+  if (entry.stamp != stamp) {
+    entry.stamp = stamp;
+    entry.dead_heads = 0;
+  }
+  entry.dead_heads |= bit_of(h);
+  return false;
+}
+
+void next_stamp() {
+  if (++stamp == 0) {
+    for (auto& e : dead) e.stamp = 0;
+    stamp = 1;
+  }
+}
+
+// The sequence as the extraction of the level search leaves it: the start, then the path
+// from its last vertex backwards to the vertex after the start.
+void store_sequence(int32_t start) {
+  DLZKA_DOM = 1;
+  DOM_KRUZNICA[1] = start;
+  for (int32_t i = g.n - 1; i >= 1; --i) DOM_KRUZNICA[++DLZKA_DOM] = path[i];
+}
+
+}  // namespace
+
+bool FIND_DOMINATING_PATH(int32_t start) {
+  ++counters.searches;
+  prepare_moves();
+  path[0] = start;
+  // Goals in their order of preference: closing through slot 1, 2, then 3 of the start.
+  for (int32_t k = 1; k <= POCET_SUSEDOV[start] && k <= 3; ++k) {
+    goal = SUSEDIA[start][k];
+    bool seen_before = false;
+    for (int32_t j = 1; j < k; ++j) seen_before |= SUSEDIA[start][j] == goal;
+    if (seen_before) continue;
+    goal_bit = bit_of(goal);
+    next_stamp();
+    if (may_reach_goal(bit_of(start), start) && extend(bit_of(start), start, 0)) {
+      store_sequence(start);
+      return true;
+    }
+  }
+  return false;
+}
+
+const PathSearchCounters& path_search_counters() { return counters; }
