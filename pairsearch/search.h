@@ -15,7 +15,8 @@ struct VYSLEDOK_2DBP {
   PARENIE M2;
 };
 
-// Searches G (as READ_CYCLE_RECORD gives it, with L >= 1) and leaves G unchanged.
+// Searches G as READ_CYCLE_RECORD gives it (every degree at most 3) and leaves G
+// unchanged. A graph without a cycle (L < 1) has no pair.
 //
 // Items: the chords (edges between two cycle vertices that are not neighbours on the
 // cycle), each from its lower end, in the order of that end and of its slot; then the

@@ -61,6 +61,12 @@ INSTANTIATE_TEST_SUITE_P(Girth5, GeneratedSet,
                                                    17}),
                          [](const auto& info) { return info.index == 0 ? "Sorted" : "Shuffled"; });
 
+// Three snarks on 30 vertices with dominating cycles of 29 vertices (14 items), the
+// real workload: their first pairs lie 170 000 to 330 000 candidates deep.
+INSTANTIATE_TEST_SUITE_P(Snarks, GeneratedSet,
+                         ::testing::Values(DataSet{"pairsearch/s30_snarks_3.c", 3, 0, 0}),
+                         [](const auto&) { return "ThirtyVertices"; });
+
 // Random records outside the format: lists that are not symmetric, loops, parallel
 // entries, cycles that are not cycles of the graph or not dominating. The search must
 // still agree with the literal one (its shortcuts hold for any lists) and neither crash

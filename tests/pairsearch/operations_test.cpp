@@ -12,6 +12,16 @@
 
 namespace {
 
+// Numbers separated by single blanks.
+std::string joined(const int16_t* values, int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) text += ' ';
+    text += std::to_string(values[i]);
+  }
+  return text;
+}
+
 using Lists = std::vector<std::vector<int16_t>>;
 
 // "n | list of 1 | list of 2 | ...", e.g. "3 | 2 3 | 1 | 1".
@@ -19,7 +29,8 @@ std::string lists_of(const TGRAF& G) {
   std::string text = std::to_string(G.POCET_VRCHOLOV);
   for (int v = 1; v <= G.POCET_VRCHOLOV; ++v) {
     text += " |";
-    for (int k = 1; k <= G.POCET_SUSEDOV[v]; ++k) text += " " + std::to_string(G.SUSEDIA[v][k]);
+    if (G.POCET_SUSEDOV[v] > 0) text += ' ';
+    text += joined(&G.SUSEDIA[v][1], G.POCET_SUSEDOV[v]);
   }
   return text;
 }
@@ -117,9 +128,7 @@ class MergeTable : public ::testing::TestWithParam<MergeRow> {};
 TEST_P(MergeTable, KeepsTheFirstOfParallelEntries) {
   int16_t list[4] = {};
   const int16_t length = ZLUC_PARALELNE(3, GetParam().B, GetParam().C, GetParam().D, list);
-  std::string text;
-  for (int k = 1; k <= length; ++k) text += (k > 1 ? " " : "") + std::to_string(list[k]);
-  EXPECT_EQ(text, GetParam().expected);
+  EXPECT_EQ(joined(&list[1], length), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, MergeTable,
@@ -152,11 +161,7 @@ TEST_P(Colouring, ColoursTheComponentOfVertex1) {
   EXPECT_EQ(JE_BIPARTITNY(*G), GetParam().bipartite);
   EXPECT_EQ(G->JE_BIP, GetParam().bipartite);
   EXPECT_EQ(literal::JE_BIPARTITNY(*literal_G), GetParam().bipartite);
-  std::string colours;
-  for (int v = 1; v <= G->POCET_VRCHOLOV; ++v) {
-    colours += (v > 1 ? " " : "") + std::to_string(G->FARBA[v]);
-  }
-  EXPECT_EQ(colours, GetParam().colours);
+  EXPECT_EQ(joined(&G->FARBA[1], G->POCET_VRCHOLOV), GetParam().colours);
 }
 
 INSTANTIATE_TEST_SUITE_P(
