@@ -287,6 +287,60 @@ bool CHOOSE_FALLBACK_START(int32_t near, int32_t other) {
   return false;
 }
 
+namespace {
+
+// Whether a short cycle passes through each vertex of the current graph.
+bool SHORT_CYCLE[101];
+
+void add_exception_pairs(const int32_t* centre, int32_t forks) {
+  if (forks == 1) {
+    ADD_FORK_PAIRS(centre[0]);
+  } else if (forks == 2) {
+    ADD_FAR_PAIRS(centre[0], &centre[1], 1);
+    ADD_FAR_PAIRS(centre[1], &centre[0], 1);
+    ADD_BRIDGED_PAIRS(centre[0], centre[1]);
+    ADD_ADJACENT_PAIRS(centre[0], centre[1]);
+  } else {
+    // The middle centre lies between the outer two, which are too far apart for pairs.
+    const int32_t outer[2] = {centre[0], centre[2]};
+    ADD_FAR_PAIRS(centre[0], &centre[1], 1);
+    ADD_FAR_PAIRS(centre[1], outer, 2);
+    ADD_FAR_PAIRS(centre[2], &centre[1], 1);
+    ADD_BRIDGED_PAIRS(centre[0], centre[1]);
+    ADD_ADJACENT_PAIRS(centre[0], centre[1]);
+    ADD_BRIDGED_PAIRS(centre[2], centre[1]);
+    ADD_ADJACENT_PAIRS(centre[2], centre[1]);
+  }
+}
+
+bool choose_start(const int32_t* centre, int32_t forks) {
+  FALLBACK_START_USED = false;
+  if (forks == 1) {
+    // Reduced vertex 1: the smallest vertex outside the closed neighbourhood of the centre.
+    ZACIATOK = 1;
+    return POCET_VRCHOLOV >= 1;
+  }
+  if (CHOOSE_START_VERTEX()) return true;
+  FALLBACK_START_USED = forks == 3 && CHOOSE_FALLBACK_START(centre[2], centre[1]);
+  return FALLBACK_START_USED;
+}
+
+}  // namespace
+
+void PREPARE_GRAPH(int32_t forks) {
+  if (forks > 1) COMPUTE_VZDIALENOST();
+  for (int32_t v = 1; v <= V_POCET_VRCHOLOV; ++v) SHORT_CYCLE[v] = SHORT_CYCLE_THROUGH(v);
+}
+
+bool PREPARE_FORK_CHOICE(const int32_t* centre, int32_t forks) {
+  BUILD_REDUCED_GRAPH(centre, forks);
+  for (int32_t i = 0; i < forks; ++i) {
+    if (SHORT_CYCLE[centre[i]]) return false;
+  }
+  add_exception_pairs(centre, forks);
+  return !CONSTRUCTION_BROKEN && choose_start(centre, forks);
+}
+
 void BUILD_CYCLE() {
   for (int32_t j = 1; j <= DLZKA_DOM; ++j) DOM_KRUZNICA[j] = PRECISLUJINV[DOM_KRUZNICA[j]];
   // A closing copy of the first vertex lets a pair of the last and the first vertex be

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "graph_record.h"
 #include "search_graph.h"
 
 inline bool BUDE_V_NOVOM[101];
@@ -59,6 +60,51 @@ bool CHOOSE_START_VERTEX();
 // from other, renumbered; false if there is none.
 bool CHOOSE_FALLBACK_START(int32_t near, int32_t other);
 
+// Per graph, before its fork choices: the distances (for two and three forks) and which
+// vertices lie on a short cycle, where no fork can be centred.
+void PREPARE_GRAPH(int32_t forks);
+
+// Builds the search graph of one fork choice: the reduced graph, the exception pairs and
+// ZACIATOK. False when the choice cannot be searched: a short cycle through a centre, a
+// construction that breaks, or no start vertex.
+bool PREPARE_FORK_CHOICE(const int32_t* centre, int32_t forks);
+// True when the last prepared choice starts at the three-fork fallback vertex.
+inline bool FALLBACK_START_USED = false;
+
+// Calls visit(centres) for the fork choices of the graph in their order, until it returns
+// false: one centre 1..n; pairs at distance at least 3; triples whose middle centre is at
+// distance at least 3 from both others and whose outer two are at distance at least 5.
+template <typename Visit>
+void FOR_EACH_FORK_CHOICE(int32_t forks, Visit visit);
+
 // Turns DOM_KRUZNICA from reduced numbers into the cycle of the input graph: maps it back,
 // puts the middle vertices of every exception pair between its ends.
 void BUILD_CYCLE();
+
+template <typename Visit>
+void FOR_EACH_FORK_CHOICE(int32_t forks, Visit visit) {
+  const int32_t n = V_POCET_VRCHOLOV;
+  int32_t c[3];
+  if (forks == 1) {
+    for (c[0] = 1; c[0] <= n; ++c[0]) {
+      if (!visit(c)) return;
+    }
+  } else if (forks == 2) {
+    for (c[0] = 1; c[0] <= n - 1; ++c[0]) {
+      for (c[1] = c[0] + 1; c[1] <= n; ++c[1]) {
+        if (VZDIALENOST[c[0]][c[1]] >= 3 && !visit(c)) return;
+      }
+    }
+  } else {
+    for (c[0] = 1; c[0] <= n - 2; ++c[0]) {
+      for (c[1] = c[0] + 1; c[1] <= n - 1; ++c[1]) {
+        if (VZDIALENOST[c[0]][c[1]] < 3) continue;
+        for (c[2] = c[1] + 1; c[2] <= n; ++c[2]) {
+          if (VZDIALENOST[c[1]][c[2]] >= 3 && VZDIALENOST[c[0]][c[2]] >= 5 && !visit(c)) {
+            return;
+          }
+        }
+      }
+    }
+  }
+}

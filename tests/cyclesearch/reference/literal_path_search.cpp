@@ -8,7 +8,7 @@
 namespace {
 
 // The tables grow to the largest search seen instead of holding 900 MB from the start.
-std::vector<bool> VISITED;
+std::vector<uint8_t> VISITED;  // one byte per state, as the tables are defined
 std::vector<int32_t> PREDCHODCA;
 std::vector<int32_t> Q1;
 std::vector<int32_t> Q2;
