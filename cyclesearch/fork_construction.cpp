@@ -1,16 +1,11 @@
 #include "fork_construction.h"
 
+#include <bit>
+
 #include "failure.h"
 #include "graph_record.h"
 
 namespace {
-
-bool adjacent_in_input(int32_t v, int32_t w) {
-  for (int32_t k = 1; k <= V_POCET_SUSEDOV[v]; ++k) {
-    if (V_SUSEDIA[v][k] == w) return true;
-  }
-  return false;
-}
 
 // The last slot of `list` holding `value`, 0 if none.
 int32_t last_position(const int32_t* list, int32_t count, int32_t value) {
@@ -73,44 +68,127 @@ void insert_middle(int32_t i, int32_t p, int32_t q) {
 
 }  // namespace
 
-void COMPUTE_VZDIALENOST() {
-  const int32_t n = V_POCET_VRCHOLOV;
-  for (int32_t u = 1; u <= n; ++u) {
-    for (int32_t v = 1; v <= n; ++v) VZDIALENOST[u][v] = 1000;
-  }
-  for (int32_t v = 1; v <= n; ++v) VZDIALENOST[v][v] = 0;
-  for (int32_t v = 1; v <= n; ++v) {
+namespace {
+
+// Vertex sets of the input graph as bit masks, vertex v being bit v: one word while the
+// vertices fit (every collection of the tool chain), two up to vertex 99.
+using WideMask = unsigned __int128;
+
+template <typename Mask>
+Mask vertex_bit(int32_t v) {
+  return Mask{1} << v;
+}
+
+int32_t lowest_vertex(uint64_t m) { return std::countr_zero(m); }
+int32_t lowest_vertex(WideMask m) {
+  auto low = static_cast<uint64_t>(m);
+  return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(static_cast<uint64_t>(m >> 64));
+}
+
+// The neighbours of every vertex, over the edges taken both ways.
+template <typename Mask>
+void find_neighbour_masks(Mask* around) {
+  for (int32_t v = 1; v <= V_POCET_VRCHOLOV; ++v) around[v] = 0;
+  for (int32_t v = 1; v <= V_POCET_VRCHOLOV; ++v) {
     for (int32_t k = 1; k <= V_POCET_SUSEDOV[v]; ++k) {
-      int32_t w = V_SUSEDIA[v][k];
-      VZDIALENOST[v][w] = 1;
-      VZDIALENOST[w][v] = 1;
+      around[v] |= vertex_bit<Mask>(V_SUSEDIA[v][k]);
+      around[V_SUSEDIA[v][k]] |= vertex_bit<Mask>(v);
     }
   }
-  for (int32_t k = 1; k <= n; ++k) {
-    for (int32_t u = 1; u <= n; ++u) {
-      for (int32_t v = 1; v <= n; ++v) {
-        if (VZDIALENOST[u][k] + VZDIALENOST[k][v] < VZDIALENOST[u][v]) {
-          VZDIALENOST[u][v] = VZDIALENOST[u][k] + VZDIALENOST[k][v];
-        }
+}
+
+// Shortest paths over the edges taken both ways: the ball of radius r around s is its
+// ball of radius r - 1 joined with those of its neighbours; a vertex entering it is at
+// distance r.
+template <typename Mask>
+void compute_distances() {
+  const int32_t n = V_POCET_VRCHOLOV;
+  Mask around[101];
+  Mask ball[101];
+  Mask grown[101];
+  int32_t neighbour_count[101];
+  int32_t neighbour[101][101];
+  find_neighbour_masks(around);
+  for (int32_t s = 1; s <= n; ++s) {
+    neighbour_count[s] = 0;
+    for (Mask rest = around[s]; rest != 0; rest &= rest - 1) {
+      neighbour[s][neighbour_count[s]++] = lowest_vertex(rest);
+    }
+    VZDIALENOST[s][s] = 0;
+    ball[s] = vertex_bit<Mask>(s);
+  }
+  for (int32_t r = 1;; ++r) {
+    bool growing = false;
+    for (int32_t s = 1; s <= n; ++s) {
+      grown[s] = ball[s];
+      for (int32_t i = 0; i < neighbour_count[s]; ++i) grown[s] |= ball[neighbour[s][i]];
+    }
+    for (int32_t s = 1; s <= n; ++s) {
+      for (Mask fresh = grown[s] & ~ball[s]; fresh != 0; fresh &= fresh - 1) {
+        VZDIALENOST[s][lowest_vertex(fresh)] = r;
+        growing = true;
       }
+      ball[s] = grown[s];
+    }
+    if (!growing) break;
+  }
+  // Vertices of other components are 1000 apart.
+  const Mask all = (vertex_bit<Mask>(n) - 1) << 1 | vertex_bit<Mask>(n);
+  for (int32_t s = 1; s <= n; ++s) {
+    for (Mask rest = all & ~ball[s]; rest != 0; rest &= rest - 1) {
+      VZDIALENOST[s][lowest_vertex(rest)] = 1000;
+    }
+  }
+}
+
+// A loop, a repeated edge, a triangle or a 4-cycle through the centre: two of its
+// neighbours that coincide, are adjacent or share a neighbour besides the centre.
+template <typename Mask>
+bool short_cycle_through(int32_t centre, const Mask* around) {
+  const int32_t* slot = V_SUSEDIA[centre];
+  for (int32_t j = 1; j <= V_POCET_SUSEDOV[centre]; ++j) {
+    if (slot[j] == centre) return true;
+    for (int32_t k = j + 1; k <= V_POCET_SUSEDOV[centre]; ++k) {
+      if (slot[j] == slot[k]) return true;
+      if ((around[slot[j]] & vertex_bit<Mask>(slot[k])) != 0) return true;
+      if ((around[slot[j]] & around[slot[k]] & ~vertex_bit<Mask>(centre)) != 0) return true;
+    }
+  }
+  return false;
+}
+
+// Whether a short cycle passes through each vertex of the current graph.
+bool SHORT_CYCLE[101];
+
+template <typename Mask>
+void find_short_cycles() {
+  Mask around[101];
+  find_neighbour_masks(around);
+  for (int32_t v = 1; v <= V_POCET_VRCHOLOV; ++v) SHORT_CYCLE[v] = short_cycle_through(v, around);
+}
+
+bool fits_one_word() { return V_POCET_VRCHOLOV < 64; }
+
+}  // namespace
+
+void COMPUTE_VZDIALENOST() {
+  if (fits_one_word()) {
+    compute_distances<uint64_t>();
+  } else {
+    compute_distances<WideMask>();
+  }
+  // A vertex that lists itself is one edge away from itself.
+  for (int32_t v = 1; v <= V_POCET_VRCHOLOV; ++v) {
+    for (int32_t k = 1; k <= V_POCET_SUSEDOV[v]; ++k) {
+      if (V_SUSEDIA[v][k] == v) VZDIALENOST[v][v] = 1;
     }
   }
 }
 
 bool SHORT_CYCLE_THROUGH(int32_t centre) {
-  for (int32_t j = 1; j <= V_POCET_SUSEDOV[centre]; ++j) {
-    int32_t a = V_SUSEDIA[centre][j];
-    if (a == centre) return true;
-    for (int32_t k = j + 1; k <= V_POCET_SUSEDOV[centre]; ++k) {
-      int32_t b = V_SUSEDIA[centre][k];
-      if (a == b || adjacent_in_input(a, b)) return true;
-      for (int32_t s = 1; s <= V_POCET_SUSEDOV[a]; ++s) {
-        int32_t x = V_SUSEDIA[a][s];
-        if (x != centre && adjacent_in_input(x, b)) return true;
-      }
-    }
-  }
-  return false;
+  WideMask around[101];
+  find_neighbour_masks(around);
+  return short_cycle_through(centre, around);
 }
 
 void BUILD_REDUCED_GRAPH(const int32_t* centres, int32_t count) {
@@ -289,9 +367,6 @@ bool CHOOSE_FALLBACK_START(int32_t near, int32_t other) {
 
 namespace {
 
-// Whether a short cycle passes through each vertex of the current graph.
-bool SHORT_CYCLE[101];
-
 void add_exception_pairs(const int32_t* centre, int32_t forks) {
   if (forks == 1) {
     ADD_FORK_PAIRS(centre[0]);
@@ -329,7 +404,11 @@ bool choose_start(const int32_t* centre, int32_t forks) {
 
 void PREPARE_GRAPH(int32_t forks) {
   if (forks > 1) COMPUTE_VZDIALENOST();
-  for (int32_t v = 1; v <= V_POCET_VRCHOLOV; ++v) SHORT_CYCLE[v] = SHORT_CYCLE_THROUGH(v);
+  if (fits_one_word()) {
+    find_short_cycles<uint64_t>();
+  } else {
+    find_short_cycles<WideMask>();
+  }
 }
 
 bool PREPARE_FORK_CHOICE(const int32_t* centre, int32_t forks) {

@@ -93,15 +93,51 @@ bool may_reach_goal(uint32_t visited, int32_t h) {
   uint32_t path_start = 0;
   for (uint32_t rest = unvisited; rest != 0; rest &= rest - 1) {
     int32_t u = std::countr_zero(rest) + 1;
-    int degree = std::popcount(g.adjacent[u] & unvisited);
-    if (degree == 0) return false;
-    if (degree == 1 && u != goal) {
+    uint32_t open = g.adjacent[u] & unvisited;
+    if (open == 0) return false;
+    // One open neighbour only: u can only be the first vertex of the rest or the goal.
+    if ((open & (open - 1)) == 0 && u != goal) {
       if (path_start != 0) return false;
       path_start = bit_of(u);
     }
   }
   if (path_start != 0 && (path_start & next) == 0) return false;
 
+  uint32_t reached = unvisited & (~unvisited + 1);
+  uint32_t frontier = reached;
+  while (frontier != 0) {
+    int32_t x = std::countr_zero(frontier) + 1;
+    frontier &= frontier - 1;
+    uint32_t fresh = g.adjacent[x] & unvisited & ~reached;
+    reached |= fresh;
+    frontier |= fresh;
+  }
+  return reached == unvisited;
+}
+
+// The same conditions for the state reached by a step to t from a state that met them:
+// only the neighbours of t lost an open neighbour, and the unvisited vertices can only
+// have come apart if t joined two or more of them.
+bool step_may_reach_goal(uint32_t visited, int32_t t) {
+  uint32_t unvisited = g.full & ~visited;
+  if (unvisited == 0) return t == goal;
+  if ((unvisited & goal_bit) == 0) return false;
+  uint32_t next = next_vertices(unvisited, t);
+  if (next == 0) return false;
+  if (unvisited == goal_bit) return true;
+
+  uint32_t touched = g.adjacent[t] & unvisited;
+  bool path_start_seen = false;
+  for (uint32_t rest = touched; rest != 0; rest &= rest - 1) {
+    int32_t u = std::countr_zero(rest) + 1;
+    uint32_t open = g.adjacent[u] & unvisited;
+    if (open == 0) return false;
+    if ((open & (open - 1)) == 0 && u != goal) {
+      if (path_start_seen || (bit_of(u) & next) == 0) return false;
+      path_start_seen = true;
+    }
+  }
+  if ((touched & (touched - 1)) == 0) return true;
   uint32_t reached = unvisited & (~unvisited + 1);
   uint32_t frontier = reached;
   while (frontier != 0) {
@@ -133,7 +169,7 @@ bool extend(uint32_t visited, int32_t h, int32_t depth) {
     // A target already visited is no move; a repeated target reaches the same state.
     if ((unvisited & b) == 0 || (tried & b) != 0) continue;
     tried |= b;
-    if (!may_reach_goal(visited | b, t)) continue;
+    if (!step_may_reach_goal(visited | b, t)) continue;
     path[depth + 1] = t;
     if (extend(visited | b, t, depth + 1)) return true;
   }

@@ -11,7 +11,6 @@
 namespace graphtext {
 namespace {
 
-constexpr int END_OF_FILE_CHARACTER = 26;
 
 bool is_line_end(int c) { return c == '\r' || c == '\n'; }
 
@@ -42,8 +41,24 @@ bool parse_int32(const char* token, std::size_t size, int32_t& value) {
 }  // namespace
 
 std::string_view decimal_text(int64_t value, char (&out)[24]) {
-  int len = std::snprintf(out, sizeof out, "%lld", static_cast<long long>(value));
-  return {out, static_cast<std::size_t>(len)};
+  if (value >= 0 && value < 10) {
+    out[0] = static_cast<char>('0' + value);
+    return {out, 1};
+  }
+  if (value >= 10 && value < 100) {
+    out[0] = static_cast<char>('0' + value / 10);
+    out[1] = static_cast<char>('0' + value % 10);
+    return {out, 2};
+  }
+  // Digits from the back; the magnitude as unsigned so that the smallest value fits.
+  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  std::size_t pos = sizeof out;
+  do {
+    out[--pos] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) out[--pos] = '-';
+  return {out + pos, sizeof out - pos};
 }
 
 // ---------------------------------------------------------------- reading
@@ -104,24 +119,15 @@ bool TextReader::refill() {
   }
 }
 
-int TextReader::peek() {
+int TextReader::peek_slow() {
   if (pos_ == len_ && !refill()) return END;
-  int c = buffer_[pos_];
-  if (c == END_OF_FILE_CHARACTER) {
+  if (buffer_[pos_] == END_OF_FILE_CHARACTER) {
     // Character 26 ends the file: nothing after it is ever read.
     ended_ = true;
     pos_ = len_ = 0;
     return END;
   }
-  return c;
-}
-
-int TextReader::get() {
-  int c = peek();
-  if (c == END) return END;
-  ++pos_;
-  if (c == '\n' || (c == '\r' && peek() != '\n')) ++line_;
-  return c;
+  return buffer_[pos_];
 }
 
 bool TextReader::more_records() {
@@ -136,7 +142,11 @@ bool TextReader::more_records() {
 int32_t TextReader::read_int() {
   int c = peek();
   while (c != END && c <= ' ') {
-    get();
+    if (c == ' ' || c == '\t') {
+      ++pos_;  // blanks end no line: no counting needed
+    } else {
+      get();
+    }
     c = peek();
   }
   if (c == END) return 0;
@@ -145,11 +155,16 @@ int32_t TextReader::read_int() {
   std::size_t size = 0;
   std::size_t full_size = 0;
   int32_t token_line = line_;
-  while (c != END && c > ' ') {
-    if (size < sizeof token - 1) token[size++] = static_cast<char>(c);
-    ++full_size;
-    get();
+  for (;;) {
+    // A token holds no line end, so its characters come straight from the buffer.
+    while (pos_ < len_ && buffer_[pos_] > ' ') {
+      if (size < sizeof token - 1) token[size++] = static_cast<char>(buffer_[pos_]);
+      ++full_size;
+      ++pos_;
+    }
+    if (pos_ < len_) break;
     c = peek();
+    if (c == END || c <= ' ') break;
   }
   token[size] = '\0';
   int32_t value = 0;
@@ -314,7 +329,14 @@ void TextWriter::write_int(int64_t value) {
 void TextWriter::write_int(int64_t value, int width) {
   char text[24];
   std::string_view digits = decimal_text(value, text);
-  for (int pad = width - static_cast<int>(digits.size()); pad > 0; --pad) write_char(' ');
+  std::size_t pad = width > static_cast<int>(digits.size()) ? width - digits.size() : 0;
+  if (fd_ >= 0 && used_ + pad + digits.size() <= BUFFER_SIZE) {
+    // The usual case, straight into the buffer.
+    for (std::size_t i = 0; i < pad; ++i) buffer_[used_++] = ' ';
+    for (char d : digits) buffer_[used_++] = d;
+    return;
+  }
+  for (; pad > 0; --pad) write_char(' ');
   write(digits);
 }
 

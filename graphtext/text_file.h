@@ -59,9 +59,22 @@ class TextReader {
  private:
   static constexpr std::size_t BUFFER_SIZE = 1 << 16;
   static constexpr int END = -1;
+  static constexpr unsigned char END_OF_FILE_CHARACTER = 26;
 
-  int peek();
-  int get();
+  // The next character without taking it, END at the end of the file.
+  int peek() {
+    if (pos_ < len_ && buffer_[pos_] != END_OF_FILE_CHARACTER) return buffer_[pos_];
+    return peek_slow();
+  }
+  // Takes the next character, counting lines (a CR LF pair as one line end).
+  int get() {
+    int c = peek();
+    if (c == END) return END;
+    ++pos_;
+    if (c == '\n' || (c == '\r' && peek() != '\n')) ++line_;
+    return c;
+  }
+  int peek_slow();
   bool refill();
   void require_open() const;
 
