@@ -40,7 +40,10 @@ std::string shuffled_collection(const std::string& collection, uint32_t seed) {
     }
     out += std::to_string(std::stoi(number_line)) + "\r\n";
     for (int k = 0; k < 3; ++k) {
-      for (int v = 1; v <= n; ++v) out += (v > 1 ? " " : "") + std::to_string(slots[v][k]);
+      for (int v = 1; v <= n; ++v) {
+        if (v > 1) out += ' ';
+        out += std::to_string(slots[v][k]);
+      }
       out += "\r\n";
     }
   }

@@ -183,7 +183,9 @@ TEST_P(UnfoundList, TenToALine) {
   std::string list;
   for (int i = 1; i <= count; ++i) {
     input += petersen_numbered(100 + i);
-    list += (i % 10 == 1 ? "" : " ") + std::to_string(100 + i) + (i % 10 == 0 ? "\r\n" : "");
+    if (i % 10 != 1) list += ' ';
+    list += std::to_string(100 + i);
+    if (i % 10 == 0) list += "\r\n";
   }
   e2e::Run run = e2e::run_with("cyclesearch2", {{"s30_c4.c", input}});
   EXPECT_EQ(e2e::without_duration(run.files["protokol.txt"]),
