@@ -15,6 +15,7 @@ namespace {
 constexpr int MAX_STREAMS = 16;
 std::array<FlushOnFailure*, MAX_STREAMS> streams{};
 char context[256] = "";
+FailureHook failure_hook = nullptr;
 
 unsigned code_address(Operation op) {
   switch (op) {
@@ -100,6 +101,8 @@ void set_failure_context(const char* statement, ...) {
   va_end(args);
 }
 
+void set_failure_hook(FailureHook hook) { failure_hook = hook; }
+
 void register_for_failure_flush(FlushOnFailure* stream) {
   for (auto& slot : streams) {
     if (slot == nullptr) {
@@ -142,6 +145,9 @@ void fail(int code, Operation op, const char* statement, ...) {
     write_raw(line);
   }
   write_raw("\r\n");
+  // A program ends here; a harness that goes on must not see this run's context.
+  context[0] = '\0';
+  if (failure_hook != nullptr) failure_hook(code);
   std::_Exit(code);
 }
 

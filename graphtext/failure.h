@@ -28,6 +28,14 @@ enum class Operation { Open, Create, Read, Write, Close, Number, Record };
 [[noreturn]] void fail(int code, Operation op, const char* statement, ...)
     __attribute__((format(printf, 3, 4)));
 
+// Called by `fail` with the code once the report is written, instead of ending the
+// program at once. It is for harnesses that run a program's logic many times in one
+// process (the fuzz targets and their regression test): such a hook throws an exception
+// that the harness catches. A hook must not return; if it does, `fail` ends the program
+// as without one. The programs never set it. nullptr removes the hook.
+using FailureHook = void (*)(int code);
+void set_failure_hook(FailureHook hook);
+
 // The code for a failed system call on the file `name`, in the report's convention:
 // 2 missing file, 3 missing directory, 5 access denied, otherwise the error number.
 int report_code(int error_number, const char* name, Operation op);
