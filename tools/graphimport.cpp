@@ -15,8 +15,8 @@
 #include <string>
 #include <string_view>
 
-#include "graph6.h"
 #include "graph6_tool.h"
+#include "graphimport_program.h"
 
 namespace {
 
@@ -84,25 +84,6 @@ Options parse_options(int argc, char** argv) {
   return options;
 }
 
-// A blank line carries no graph; nor does a header standing alone.
-bool holds_no_graph(std::string_view line) {
-  if (line == ">>graph6<<" || line == ">>sparse6<<") return true;
-  return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-void write_record(std::FILE* out, int32_t number, const graph6::Graph& graph) {
-  std::fprintf(out, "%d\r\n", number);
-  int32_t neighbours[101][3];
-  for (int32_t v = 1; v <= graph.n; ++v) graph6::ascending_neighbours(graph, v, neighbours[v]);
-  for (int32_t k = 0; k < 3; ++k) {
-    for (int32_t v = 1; v <= graph.n; ++v) {
-      if (v > 1) std::fputc(' ', out);
-      std::fprintf(out, "%d", neighbours[v][k]);
-    }
-    std::fputs("\r\n", out);
-  }
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -114,7 +95,6 @@ int main(int argc, char** argv) {
   std::FILE* in = options.input != nullptr ? std::fopen(options.input, "rb") : stdin;
   if (in == nullptr) graph6::fail_input("cannot open %s: %s", input_name, std::strerror(errno));
 
-  static graph6::Graph graph;
   char* buffer = nullptr;
   std::size_t capacity = 0;
   int64_t line_number = 0;
@@ -122,19 +102,12 @@ int main(int argc, char** argv) {
   ssize_t length = 0;
   while ((length = ::getline(&buffer, &capacity, in)) >= 0) {
     ++line_number;
-    std::string_view line(buffer, static_cast<std::size_t>(length));
-    if (line.ends_with('\n')) line.remove_suffix(1);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    if (holds_no_graph(line)) continue;
-
-    std::string fault = graph6::decode(line, graph);
-    if (fault.empty()) fault = graph6::cubic_fault(graph);
-    if (fault.empty() && next_number > INT32_MAX) fault = "the graph number would pass 2147483647";
+    const std::string fault = graph6::import_line(
+        std::string_view(buffer, static_cast<std::size_t>(length)), next_number, out);
     if (!fault.empty()) {
       graph6::fail_input("%s, line %lld: %s", input_name, static_cast<long long>(line_number),
                          fault.c_str());
     }
-    write_record(out, static_cast<int32_t>(next_number++), graph);
   }
   if (std::ferror(in)) graph6::fail_input("cannot read %s: %s", input_name, std::strerror(errno));
   std::free(buffer);
