@@ -68,6 +68,10 @@ TextReader::~TextReader() {
 }
 
 void TextReader::open(const char* name) {
+  // A reader used again after a failed run (a harness that goes on past the failure
+  // report) still holds that run's file: let it go rather than lose its descriptor.
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
   copy_name(name_, name);
   int fd = ::open(name, O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
@@ -246,6 +250,13 @@ TextWriter& TextWriter::console() {
 }
 
 void TextWriter::create(const char* name) {
+  // As for a reader: the file of a failed earlier run is let go, its unwritten rest with it.
+  if (fd_ > STDERR_FILENO) {
+    unregister_for_failure_flush(this);
+    ::close(fd_);
+  }
+  fd_ = -1;
+  used_ = 0;
   copy_name(name_, name);
   int fd = ::open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) {

@@ -1,5 +1,8 @@
 // The failure hook: a harness that runs a program's logic in-process gets the code by an
 // exception, after the same report and the same flushing as a program that ends.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -69,6 +72,37 @@ TEST_F(FailureHookTest, FilesAreFlushedBeforeTheHook) {
   std::string out;
   EXPECT_EQ(failure_code([] { fail(28, Operation::Write, "disk full"); }, out), 28);
   EXPECT_EQ(scratch.read("out.txt"), "written before\r\n");
+}
+
+// The lowest free descriptor: it moves up when a descriptor is lost.
+int lowest_free_descriptor() {
+  int fd = ::open("/dev/null", O_RDONLY);
+  ::close(fd);
+  return fd;
+}
+
+TEST_F(FailureHookTest, FilesOfAFailedRunAreLetGoWhenOpenedAgain) {
+  e2e::Scratch scratch;
+  scratch.write("in.txt", "x\r\n");
+  graphtext::TextReader reader;
+  graphtext::TextWriter writer;
+  const int free_before = lowest_free_descriptor();
+  for (int run = 0; run < 3; ++run) {
+    std::string out;
+    // A run that fails with both files open: the harness goes on and runs again.
+    failure_code(
+        [&] {
+          reader.open(scratch.file("in.txt").c_str());
+          writer.create(scratch.file("out.txt").c_str());
+          writer.write("half");
+          reader.read_int();
+        },
+        out);
+  }
+  reader.close();
+  writer.close();
+  EXPECT_EQ(lowest_free_descriptor(), free_before);
+  EXPECT_EQ(scratch.read("out.txt"), "half");
 }
 
 TEST(FailureHookDeathTest, HookThatReturnsStillEndsTheProgram) {
