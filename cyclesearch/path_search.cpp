@@ -78,31 +78,8 @@ uint32_t next_vertices(uint32_t unvisited, int32_t h) {
   return jumps != 0 ? jumps : g.plain_mask[h] & unvisited;
 }
 
-// False only when state (visited, h) cannot reach the goal. The rest of the path starts
-// at a vertex of next_vertices, runs through every unvisited vertex once and ends at the
-// goal, so: the goal is unvisited; the unvisited vertices are connected; each of them has
-// an unvisited neighbour, and only the first one and the goal may have just one.
-bool may_reach_goal(uint32_t visited, int32_t h) {
-  uint32_t unvisited = g.full & ~visited;
-  if (unvisited == 0) return h == goal;
-  if ((unvisited & goal_bit) == 0) return false;
-  uint32_t next = next_vertices(unvisited, h);
-  if (next == 0) return false;
-  if (unvisited == goal_bit) return true;
-
-  uint32_t path_start = 0;
-  for (uint32_t rest = unvisited; rest != 0; rest &= rest - 1) {
-    int32_t u = std::countr_zero(rest) + 1;
-    uint32_t open = g.adjacent[u] & unvisited;
-    if (open == 0) return false;
-    // One open neighbour only: u can only be the first vertex of the rest or the goal.
-    if ((open & (open - 1)) == 0 && u != goal) {
-      if (path_start != 0) return false;
-      path_start = bit_of(u);
-    }
-  }
-  if (path_start != 0 && (path_start & next) == 0) return false;
-
+// True when the unvisited vertices are connected through plain edges and pairs.
+bool connected(uint32_t unvisited) {
   uint32_t reached = unvisited & (~unvisited + 1);
   uint32_t frontier = reached;
   while (frontier != 0) {
@@ -115,20 +92,12 @@ bool may_reach_goal(uint32_t visited, int32_t h) {
   return reached == unvisited;
 }
 
-// The same conditions for the state reached by a step to t from a state that met them:
-// only the neighbours of t lost an open neighbour, and the unvisited vertices can only
-// have come apart if t joined two or more of them.
-bool step_may_reach_goal(uint32_t visited, int32_t t) {
-  uint32_t unvisited = g.full & ~visited;
-  if (unvisited == 0) return t == goal;
-  if ((unvisited & goal_bit) == 0) return false;
-  uint32_t next = next_vertices(unvisited, t);
-  if (next == 0) return false;
-  if (unvisited == goal_bit) return true;
-
-  uint32_t touched = g.adjacent[t] & unvisited;
+// The conditions on the unvisited vertices `among` that a state with head h and the
+// given unvisited set must meet: each of them keeps an open neighbour, and only the first
+// vertex of the rest (one of `next`) or the goal may keep just one.
+bool open_neighbours_suffice(uint32_t among, uint32_t unvisited, uint32_t next) {
   bool path_start_seen = false;
-  for (uint32_t rest = touched; rest != 0; rest &= rest - 1) {
+  for (uint32_t rest = among; rest != 0; rest &= rest - 1) {
     int32_t u = std::countr_zero(rest) + 1;
     uint32_t open = g.adjacent[u] & unvisited;
     if (open == 0) return false;
@@ -137,17 +106,26 @@ bool step_may_reach_goal(uint32_t visited, int32_t t) {
       path_start_seen = true;
     }
   }
-  if ((touched & (touched - 1)) == 0) return true;
-  uint32_t reached = unvisited & (~unvisited + 1);
-  uint32_t frontier = reached;
-  while (frontier != 0) {
-    int32_t x = std::countr_zero(frontier) + 1;
-    frontier &= frontier - 1;
-    uint32_t fresh = g.adjacent[x] & unvisited & ~reached;
-    reached |= fresh;
-    frontier |= fresh;
-  }
-  return reached == unvisited;
+  return true;
+}
+
+// False only when state (visited, h) cannot reach the goal. The rest of the path starts
+// at a vertex of next_vertices, runs through every unvisited vertex once and ends at the
+// goal, so: the goal is unvisited, the unvisited vertices are connected and have enough
+// open neighbours. With `stepped_to`, the state was reached by a step to h from a state
+// that met the conditions: then only the neighbours of h lost an open neighbour, and the
+// unvisited vertices can only have come apart if h joined two or more of them.
+bool may_reach_goal(uint32_t visited, int32_t h, bool stepped_to) {
+  uint32_t unvisited = g.full & ~visited;
+  if (unvisited == 0) return h == goal;
+  if ((unvisited & goal_bit) == 0) return false;
+  uint32_t next = next_vertices(unvisited, h);
+  if (next == 0) return false;
+  if (unvisited == goal_bit) return true;
+  if (!stepped_to) return open_neighbours_suffice(unvisited, unvisited, next) && connected(unvisited);
+  uint32_t touched = g.adjacent[h] & unvisited;
+  if (!open_neighbours_suffice(touched, unvisited, next)) return false;
+  return (touched & (touched - 1)) == 0 || connected(unvisited);
 }
 
 // Depth-first over the moves in the order the state tries them; (visited, h) has passed
@@ -169,7 +147,7 @@ bool extend(uint32_t visited, int32_t h, int32_t depth) {
     // A target already visited is no move; a repeated target reaches the same state.
     if ((unvisited & b) == 0 || (tried & b) != 0) continue;
     tried |= b;
-    if (!step_may_reach_goal(visited | b, t)) continue;
+    if (!may_reach_goal(visited | b, t, true)) continue;
     path[depth + 1] = t;
     if (extend(visited | b, t, depth + 1)) return true;
   }
@@ -210,7 +188,7 @@ bool FIND_DOMINATING_PATH(int32_t start) {
     if (seen_before) continue;
     goal_bit = bit_of(goal);
     next_stamp();
-    if (may_reach_goal(bit_of(start), start) && extend(bit_of(start), start, 0)) {
+    if (may_reach_goal(bit_of(start), start, false) && extend(bit_of(start), start, 0)) {
       store_sequence(start);
       return true;
     }

@@ -38,6 +38,17 @@ bool parse_int32(const char* token, std::size_t size, int32_t& value) {
   return true;
 }
 
+// Closes the descriptor (marking it closed first) and fails on an error.
+void close_checked(int& fd, const char* name) {
+  int closing = fd;
+  fd = -1;
+  if (::close(closing) != 0) {
+    int err = errno;
+    fail(report_code(err, name, Operation::Close), Operation::Close, "cannot close \"%s\": %s",
+         name, std::strerror(err));
+  }
+}
+
 }  // namespace
 
 std::string_view decimal_text(int64_t value, char (&out)[24]) {
@@ -89,13 +100,7 @@ void TextReader::open(const char* name) {
 
 void TextReader::close() {
   require_open();
-  int fd = fd_;
-  fd_ = -1;
-  if (::close(fd) != 0) {
-    int err = errno;
-    fail(report_code(err, name_, Operation::Close), Operation::Close,
-         "cannot close \"%s\": %s", name_, std::strerror(err));
-  }
+  close_checked(fd_, name_);
 }
 
 void TextReader::require_open() const {
@@ -306,13 +311,7 @@ void TextWriter::flush_for_failure() noexcept {
 void TextWriter::close() {
   flush();
   unregister_for_failure_flush(this);
-  int fd = fd_;
-  fd_ = -1;
-  if (::close(fd) != 0) {
-    int err = errno;
-    fail(report_code(err, name_, Operation::Close), Operation::Close,
-         "cannot close \"%s\": %s", name_, std::strerror(err));
-  }
+  close_checked(fd_, name_);
 }
 
 void TextWriter::put(const char* data, std::size_t size) {

@@ -8,6 +8,6 @@ if ! command -v parallel >/dev/null 2>&1 && [ "$(id -u)" = 0 ] && command -v apt
   (apt-get update -qq && apt-get install -y -qq parallel >/dev/null) || echo "could not install GNU parallel"
 fi
 build=${BUILD_DIR:-build-test}
-cmake -S . -B "$build" -DSANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_BENCH=OFF >/dev/null
+cmake -S . -B "$build" -DSANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)"
 (cd "$build" && ctest -j"$(nproc)" --output-on-failure)

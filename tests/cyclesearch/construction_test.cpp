@@ -160,6 +160,21 @@ TEST(ForkChoices, InLexicographicOrderWithTheDistanceConditions) {
     EXPECT_EQ(visited, expected) << forks << " forks";
     EXPECT_FALSE(visited.empty());
   }
+  // Outer centres closer than 5 rule a triple out even when both are far from the middle.
+  bool seen_close_outer_pair = false;
+  FOR_EACH_FORK_CHOICE(3, [&](const int32_t* c) {
+    EXPECT_GE(VZDIALENOST[c[0]][c[2]], 5);
+    return true;
+  });
+  for (int a = 1; a <= V_POCET_VRCHOLOV && !seen_close_outer_pair; ++a) {
+    for (int b = a + 1; b <= V_POCET_VRCHOLOV; ++b) {
+      for (int c = b + 1; c <= V_POCET_VRCHOLOV; ++c) {
+        seen_close_outer_pair |= VZDIALENOST[a][b] >= 3 && VZDIALENOST[b][c] >= 3 &&
+                                 VZDIALENOST[a][c] < 5;
+      }
+    }
+  }
+  EXPECT_TRUE(seen_close_outer_pair) << "the graph has triples that the last condition skips";
   int stops = 0;
   FOR_EACH_FORK_CHOICE(2, [&](const int32_t*) { return ++stops < 3; });
   EXPECT_EQ(stops, 3) << "a false from the visitor ends the run";

@@ -228,6 +228,32 @@ TEST(EveryChoiceSearch, OneEmptyRecordForAGraphWithoutCycle) {
   }
 }
 
+TEST(EveryChoiceSearch, AFallbackStartBeginsTheWrittenCycle) {
+  // In snark 3 on 28 vertices the choice 1, 11, 14 leaves every reduced vertex at an
+  // exception pair; the search starts at 6, at distance 2 from 14 and 3 from 11.
+  std::vector<std::string> collection = lines_of(graphs("snarks_28.c"));
+  std::string input = crlf({collection.begin() + 8, collection.begin() + 12});
+  e2e::Run run = e2e::run_with("cyclesearch3x", {{"s30_26251.c", input}});
+  std::vector<std::string> lines = lines_of(run.files["s30_26251_dom.c"]);
+  bool found = false;
+  for (std::size_t r = 0; r + 7 <= lines.size(); r += 7) {
+    std::istringstream cycle(lines[r + 6]);
+    std::vector<int> vertices;
+    for (int v; cycle >> v;) vertices.push_back(v);
+    std::vector<bool> on_cycle(29, false);
+    for (int v : vertices) on_cycle[v] = true;
+    std::vector<int> off;
+    for (int v = 1; v <= 28; ++v) {
+      if (!on_cycle[v]) off.push_back(v);
+    }
+    if (off == std::vector<int>{1, 11, 14}) {
+      found = true;
+      EXPECT_EQ(vertices[0], 6);
+    }
+  }
+  EXPECT_TRUE(found) << "the choice 1, 11, 14 gives a cycle";
+}
+
 // What an empty input leaves: an empty result file and the protocol's closing lines.
 struct EmptyRun {
   const char* program;
