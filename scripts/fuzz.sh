@@ -14,6 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${FUZZ_BUILD_DIR:-build-fuzz}
+case $build in /*) ;; *) build=$PWD/$build ;; esac
 all_targets=(graph_record cyclesearch cyclecheck cycle_record pairsearch graphpick logmerge
              graphimport)
 # A legitimate search may take seconds on a 30-vertex graph; a record file larger than
@@ -37,8 +38,10 @@ cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=ON -DFUZZ=ON -DBUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
 
-stored=tests/fuzz/corpus
-regressions=tests/fuzz/regressions
+# Absolute paths: a target runs the programs in a scratch folder of its own, and a finding
+# may be written while it is there.
+stored=$PWD/tests/fuzz/corpus
+regressions=$PWD/tests/fuzz/regressions
 
 run_target() {
   local target=$1
