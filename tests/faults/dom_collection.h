@@ -75,7 +75,10 @@ inline std::string record(int32_t number) {
   }
   if (!has_cycle(number)) return text + "0\r\n0\r\n";
   text += std::to_string(VERTICES) + "\r\n";
-  for (int p = 0; p < VERTICES; ++p) text += (p > 0 ? " " : "") + std::to_string(order[p]);
+  for (int p = 0; p < VERTICES; ++p) {
+    if (p > 0) text += ' ';
+    text += std::to_string(order[p]);
+  }
   return text + "\r\n";
 }
 
