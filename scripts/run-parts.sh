@@ -31,8 +31,7 @@ joined is written, the part folders are kept, and the script ends with the part'
 status.
 
 Options:
-  -j, --jobs N           parts run at once on each machine (default: its cores; each
-                         cycle search holds about 900 MB of tables while it runs)
+  -j, --jobs N           parts run at once on each machine (default: its cores)
   -n, --parts N          cut the one INPUT into N parts (default: the jobs, or the
                          local cores); fewer when the input has fewer records
   -o, --output DIR       where the joined result and protocol land (default: .)
@@ -177,7 +176,7 @@ fi
 
 # ------------------------------------------------------------------------ making parts
 
-part_count=0 part_width=3
+part_count=0 part_width=3 part_sources=()
 part_folder() { printf 'part_%0*d' "$part_width" "$1"; }
 
 make_part_folders() {
@@ -223,6 +222,10 @@ cut_input() {
   ((count >= 1)) || count=1
   make_part_folders "$count"
   : > "$workdir/$(part_folder 1)/$input_name"
+  local base=$((records / count)) extra=$((records % count)) i last=0
+  for ((i = 1; i <= count; i++)); do
+    part_sources[i]="records $((last + 1)) to $((last += base + (i <= extra))) of $input"
+  done
   awk -v lines_per_record="$record_lines" "$RECORDS_AWK" "$input" |
     awk -v records="$records" -v parts="$count" -v dir="$workdir" -v width="$part_width" \
       -v name="$input_name" '
@@ -244,6 +247,7 @@ take_made_parts() {
   for part in "$@"; do
     i=$((i + 1))
     cp -- "$part" "$workdir/$(part_folder "$i")/$input_name"
+    part_sources[i]=$part
   done
 }
 
@@ -283,22 +287,23 @@ run_parts() {
 part_report() {
   local console=$1
   [[ -f $console ]] || return 0
-  awk '/^Runtime error / { n = 0 } { kept[++n] = $0 } END { s = n > 10 ? n - 9 : 1; for (i = s; i <= n; i++) print kept[i] }' "$console" |
+  awk '{ sub(/\r$/, "") } /^Runtime error / { n = 0 } { kept[++n] = $0 } END { s = n > 10 ? n - 9 : 1; for (i = s; i <= n; i++) print kept[i] }' "$console" |
     sed '/./s/^/  /'
 }
 
 # Names every part that failed (from GNU parallel's job log) and stops.
 report_failed_parts() {
   local status=$1 failed=0 seq exitval signal _
+  [[ -f $workdir/joblog.txt ]] || : > "$workdir/joblog.txt"
   while IFS=$'\t' read -r seq _ _ _ _ _ exitval signal _; do
     [[ $seq =~ ^[0-9]+$ ]] || continue
     ((exitval != 0 || signal != 0)) || continue
     local folder
     folder=$(part_folder "$seq")
     if ((signal != 0)); then
-      echo "$me: part $seq ($folder) was ended by signal $signal" >&2
+      echo "$me: part $seq ($folder: ${part_sources[seq]}) was ended by signal $signal" >&2
     else
-      echo "$me: part $seq ($folder) failed with exit status $exitval" >&2
+      echo "$me: part $seq ($folder: ${part_sources[seq]}) failed with exit status $exitval" >&2
     fi
     part_report "$workdir/$folder/console.txt" >&2
     ((failed == 0 && exitval > 0 && exitval < 256)) && failed=$exitval
@@ -405,8 +410,10 @@ join_protocol() {
     }' "${files[@]}"
 }
 
-joined_result=$(mktemp "$output/.run-parts.result.XXXXXX")
-joined_protocol=$(mktemp "$output/.run-parts.protocol.XXXXXX")
+# Written beside their final names and moved there when complete; made by redirection,
+# so that they get the permissions the programs' own files would get.
+joined_result=$output/.$result_name.run-parts.$$
+joined_protocol=$output/.$protocol_name.run-parts.$$
 trap 'rm -f "$joined_result" "$joined_protocol"' EXIT
 
 join_totals

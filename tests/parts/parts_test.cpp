@@ -2,9 +2,8 @@
 // what one run over the whole input leaves (the result file byte for byte, the console
 // lines, the protocol but for its elapsed time); a failing part leaves nothing joined.
 // Every test needs GNU parallel and is skipped on a machine without it.
-#include <gtest/gtest.h>
-
 #include <dirent.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -98,6 +97,11 @@ std::set<std::string> entries(const std::string& folder) {
   return names;
 }
 
+mode_t mode(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? st.st_mode : 0;
+}
+
 // ------------------------------------------------------------------------ test inputs
 
 using Records = std::vector<std::string>;
@@ -155,7 +159,8 @@ std::string with_blank_lines(const Records& records) {
   for (std::size_t i = 0; i < records.size(); ++i) {
     std::string record = records[i];
     if (i == 2) {
-      for (std::size_t at = record.find("\r\n"); at != std::string::npos; at = record.find("\r\n", at))
+      for (std::size_t at = record.find("\r\n"); at != std::string::npos;
+           at = record.find("\r\n", at))
         record.erase(at + 1, 1);
     }
     text += record;
@@ -170,7 +175,8 @@ std::string with_blank_lines(const Records& records) {
 class RunParts : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!have_gnu_parallel()) GTEST_SKIP() << "GNU parallel is not installed (Debian package parallel)";
+    if (!have_gnu_parallel())
+      GTEST_SKIP() << "GNU parallel is not installed (Debian package parallel)";
   }
 };
 
@@ -187,8 +193,7 @@ const Program CYCLESEARCH2X{"cyclesearch2x", "s30_26251.c", "s30_26251_dom.c",
                             "protokol_26251.txt"};
 const Program CYCLESEARCH3X{"cyclesearch3x", "s30_26251.c", "s30_26251_dom.c",
                             "protokol_26251.txt"};
-const Program PAIRSEARCH{"pairsearch", "s30_c4_dom_vyb.c", "s30_c4_2dbp_vyb.c",
-                         "protokol_vyb.txt"};
+const Program PAIRSEARCH{"pairsearch", "s30_c4_dom_vyb.c", "s30_c4_2dbp_vyb.c", "protokol_vyb.txt"};
 const Program PAIRSEARCHX{"pairsearchx", "s30_26251_dom.c", "s30_26251_2dbp.c",
                           "protokol_26251.txt"};
 
@@ -225,15 +230,22 @@ void expect_same_as_one_run(const Program& program, const std::vector<std::strin
   ASSERT_EQ(run.exit_code, 0) << run.err;
 
   std::set<std::string> part_folders;
-  for (std::size_t i = 1; i <= parts; ++i) part_folders.insert(concat({"part_00", std::to_string(i)}));
+  for (std::size_t i = 1; i <= parts; ++i)
+    part_folders.insert(concat({"part_00", std::to_string(i)}));
   part_folders.insert("joblog.txt");
   EXPECT_EQ(entries(folder.file("work")), part_folders);
 
-  EXPECT_EQ(entries(folder.file("joined")), (std::set<std::string>{program.result, program.protocol}));
+  EXPECT_EQ(entries(folder.file("joined")),
+            (std::set<std::string>{program.result, program.protocol}));
   EXPECT_EQ(folder.read(concat({"joined/", program.result})), one.files[program.result]);
   EXPECT_EQ(e2e::without_duration(folder.read(concat({"joined/", program.protocol}))),
             e2e::without_duration(one.files[program.protocol]));
   EXPECT_EQ(run.out, one.out);
+  for (const char* name : {program.result, program.protocol}) {
+    EXPECT_EQ(mode(folder.file(concat({"joined/", name}))),
+              mode(folder.file(concat({"work/part_001/", name}))))
+        << "the joined " << name << " has the permissions of the program's own file";
+  }
 }
 
 class SameAsOneRun : public RunParts, public ::testing::WithParamInterface<Case> {};
@@ -249,7 +261,8 @@ const Case CASES[] = {
     {"snarks_26", CYCLESEARCH1, [] { return one(joined(collection("graphs/snarks_26.c"))); }, 4},
     // 13 graphs without a cycle; the first part lists ten of them, so its list ends in
     // an empty line that the joined list must not keep.
-    {"unfound_list", CYCLESEARCH1, [] { return one(joined(collection("graphs/cubic_g5_20.c"))); }, 4},
+    {"unfound_list", CYCLESEARCH1, [] { return one(joined(collection("graphs/cubic_g5_20.c"))); },
+     4},
     {"every_pair", CYCLESEARCH2X,
      [] { return one(joined(first(collection("graphs/snarks_30_first200.c"), 30))); }, 4},
     {"every_triple", CYCLESEARCH3X,
@@ -271,7 +284,8 @@ const Case CASES[] = {
     {"made_collection_parts", CYCLESEARCH1,
      [] {
        Records r = collection("graphs/cubic_g5_20.c");
-       return std::vector<std::string>{joined(r, 0, 2000), with_blank_lines(first(Records(r.begin() + 2000, r.end()), 700))};
+       return std::vector<std::string>{
+           joined(r, 0, 2000), with_blank_lines(first(Records(r.begin() + 2000, r.end()), 700))};
      },
      2},
 };
@@ -283,14 +297,20 @@ INSTANTIATE_TEST_SUITE_P(Inputs, SameAsOneRun, ::testing::ValuesIn(CASES),
 
 TEST_F(RunParts, AFailingPartStopsTheRunAndNothingJoinedIsWritten) {
   Records records = collection("graphs/snarks_26.c");
-  records[150].replace(records[150].find("\r\n") + 2, 1, "x");  // row 1 of a record in part 3
+  std::string& bad = records[150];  // a record of part 3
+  bad[bad.find('\n') + 1] = 'x';    // the first neighbour in row 1
   e2e::Scratch folder;
   folder.write("input.c", joined(records));
   folder.write("s26_c4_dom.c", "an earlier result\r\n");
 
-  ScriptRun run = run_script(folder.path(), {"-n", "4", "--workdir", "work", "cyclesearch1", "input.c"});
+  ScriptRun run =
+      run_script(folder.path(), {"-n", "4", "--workdir", "work", "cyclesearch1", "input.c"});
   EXPECT_EQ(run.exit_code, 106);
-  EXPECT_NE(run.err.find("part 3 (part_003) failed with exit status 106"), std::string::npos) << run.err;
+  // 280 records in four parts: the third holds records 141 to 210.
+  EXPECT_NE(
+      run.err.find("part 3 (part_003: records 141 to 210 of input.c) failed with exit status 106"),
+      std::string::npos)
+      << run.err;
   EXPECT_NE(run.err.find("Runtime error 106 at $"), std::string::npos) << run.err;
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(entries(folder.path()), (std::set<std::string>{"input.c", "s26_c4_dom.c", "work"}));
@@ -318,12 +338,13 @@ TEST_P(RejectsUsage, WithExitStatus2AndNoFiles) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, RejectsUsage,
-    ::testing::Values(UsageError{"unknown_program", {"graphsplit", "a.c"}, "unknown program 'graphsplit'"},
-                      UsageError{"missing_input", {"cyclesearch1", "a.c", "c.c"}, "cannot read the input 'c.c'"},
-                      UsageError{"no_input", {"cyclesearch1"}, "at least one input"},
-                      UsageError{"parts_of_parts", {"-n", "2", "cyclesearch1", "a.c", "b.c"}, "several inputs"},
-                      UsageError{"zero_parts", {"--parts=0", "cyclesearch1", "a.c"}, "positive whole number"},
-                      UsageError{"unknown_option", {"--fast", "cyclesearch1", "a.c"}, "unknown option --fast"}),
+    ::testing::Values(
+        UsageError{"unknown_program", {"graphsplit", "a.c"}, "unknown program 'graphsplit'"},
+        UsageError{"missing_input", {"cyclesearch1", "a.c", "c.c"}, "cannot read the input 'c.c'"},
+        UsageError{"no_input", {"cyclesearch1"}, "at least one input"},
+        UsageError{"parts_of_parts", {"-n", "2", "cyclesearch1", "a.c", "b.c"}, "several inputs"},
+        UsageError{"zero_parts", {"--parts=0", "cyclesearch1", "a.c"}, "positive whole number"},
+        UsageError{"unknown_option", {"--fast", "cyclesearch1", "a.c"}, "unknown option --fast"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // ----------------------------------------------------------------------- summed times
@@ -333,7 +354,8 @@ INSTANTIATE_TEST_SUITE_P(
 const char* STUB_PAIRSEARCH =
     "#!/bin/sh\n"
     "cp s30_c4_dom_vyb.c s30_c4_2dbp_vyb.c\n"
-    "printf '\\r\\nBolo najdenych 1 dvojic dizjunktnych bipartizujucich pareni, nebolo najdenych 0\\r\\n"
+    "printf '\\r\\nBolo najdenych 1 dvojic dizjunktnych bipartizujucich pareni, nebolo najdenych "
+    "0\\r\\n"
     "Trvalo to celkovo: %s\\r\\n' \"$STUB_TIME\" > protokol_vyb.txt\n";
 
 struct TimeSum {
@@ -350,12 +372,15 @@ TEST_P(SumsTimes, InTheElapsedTimeText) {
   e2e::Scratch folder;
   folder.write("input.c", joined(first(cycle_records(), 4)));
   const std::string setting = concat({"STUB_TIME=", GetParam().part_time});
-  ScriptRun run = run_script(folder.path(), {"-n", "4", "pairsearch", "input.c"}, {setting}, bin.path());
+  ScriptRun run =
+      run_script(folder.path(), {"-n", "4", "pairsearch", "input.c"}, {setting}, bin.path());
   ASSERT_EQ(run.exit_code, 0) << run.err;
   const std::string time_line = concat({"Trvalo to celkovo: ", GetParam().total});
-  EXPECT_EQ(folder.read("protokol_vyb.txt"),
-            e2e::crlf({"", "Bolo najdenych 4 dvojic dizjunktnych bipartizujucich pareni, nebolo najdenych 0",
-                       time_line}));
+  EXPECT_EQ(
+      folder.read("protokol_vyb.txt"),
+      e2e::crlf({"",
+                 "Bolo najdenych 4 dvojic dizjunktnych bipartizujucich pareni, nebolo najdenych 0",
+                 time_line}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Times, SumsTimes,
@@ -397,8 +422,8 @@ TEST_P(OnRemoteMachines, SameAsOneRun) {
   chmod(tools.file("ssh").c_str(), 0755);
   std::vector<std::string> environment = {concat({"PARALLEL_SSH=", tools.file("ssh")}),
                                           concat({"FAKE_REMOTE=", remote.path()})};
-  expect_same_as_one_run(PAIRSEARCHX, one(joined(first(cycle_records(), 300))), 4, GetParam().options,
-                         environment);
+  expect_same_as_one_run(PAIRSEARCHX, one(joined(first(cycle_records(), 300))), 4,
+                         GetParam().options, environment);
   EXPECT_EQ(entries(remote.path()), std::set<std::string>{}) << "the remote copies are removed";
 }
 
