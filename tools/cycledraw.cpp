@@ -166,7 +166,7 @@ std::string find_on_path(const char* program) {
     const std::size_t colon = rest.find(':');
     std::string folder(rest.substr(0, colon));
     rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
-    const std::string candidate = (folder.empty() ? std::string(".") : folder) + "/" + program;
+    std::string candidate = (folder.empty() ? std::string(".") : folder) + "/" + program;
     if (::access(candidate.c_str(), X_OK) == 0) return candidate;
   }
   return "";
