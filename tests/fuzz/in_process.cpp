@@ -95,6 +95,18 @@ void write_input(const char* name, std::string_view bytes) {
   ::close(fd);
 }
 
+std::string read_file(const char* name) {
+  make_scratch_folder();
+  std::string bytes;
+  int fd = ::open(in_scratch_folder(name).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return bytes;
+  char buffer[4096];
+  ssize_t got = 0;
+  while ((got = ::read(fd, buffer, sizeof buffer)) > 0) bytes.append(buffer, static_cast<std::size_t>(got));
+  ::close(fd);
+  return bytes;
+}
+
 void remove_input(const char* name) {
   make_scratch_folder();
   ::unlink(in_scratch_folder(name).c_str());

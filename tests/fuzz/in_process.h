@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +21,8 @@ struct FailureReport {
 
 // Writes `bytes` as the file `name` of the scratch folder.
 void write_input(const char* name, std::string_view bytes);
+// The bytes of the file `name` of the scratch folder; empty when it is not there.
+std::string read_file(const char* name);
 // Removes the file `name` if it is there.
 void remove_input(const char* name);
 
