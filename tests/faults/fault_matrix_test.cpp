@@ -274,6 +274,8 @@ Arrangement symlink_to(const std::string& name, const std::string& target) {
   return [=](const e2e::Scratch& s) { ASSERT_EQ(::symlink(target.c_str(), s.file(name).c_str()), 0) << name; };
 }
 
+constexpr const char* KERNEL_READ_ONLY_FILE = "/sys/kernel/notes";
+
 Arrangement directory_named(const std::string& name) {
   return [=](const e2e::Scratch& s) { ASSERT_EQ(::mkdir(s.file(name).c_str(), 0755), 0) << name; };
 }
@@ -425,6 +427,26 @@ Cell missing_directory(const Program& p) {
           .expect = failure(3, {})};
 }
 
+// The first output is a file of an earlier run that may not be written: it keeps its
+// bytes. Permissions do not stop the superuser, so then the name leads to a file of the
+// kernel's that nobody may write.
+Cell output_read_only(const Program& p) {
+  const std::string name = p.outputs.front().name;
+  const std::string old = "from an earlier run\r\n";
+  if (::geteuid() != 0) {
+    return {.inputs = p.inputs,
+            .arrange = [=](const e2e::Scratch& s) {
+              s.write(name, old);
+              ASSERT_EQ(::chmod(s.file(name).c_str(), 0444), 0);
+            },
+            .expect = failure(5, {{name, old}})};
+  }
+  if (::access(KERNEL_READ_ONLY_FILE, F_OK) != 0) return {.not_applicable = std::string("no ") + KERNEL_READ_ONLY_FILE};
+  // The folder's listing reads the kernel's file through the name: it is unchanged.
+  return {.inputs = p.inputs, .arrange = symlink_to(name, KERNEL_READ_ONLY_FILE),
+          .expect = failure(5, {{name, e2e::read_file(KERNEL_READ_ONLY_FILE)}})};
+}
+
 // The last output to be created is a directory: every earlier output stays as it was.
 Cell output_not_creatable(const Program& p) {
   Cell cell{.inputs = p.inputs, .arrange = directory_named(p.outputs.back().name)};
@@ -511,7 +533,7 @@ Cell long_lines_copied(const Program& p, int line) {
 
 // ---------------------------------------------------------------- the matrix
 
-const std::vector<std::string> COLUMNS = {"MissingInput",   "MissingDirectory",    "OutputNotCreatable",
+const std::vector<std::string> COLUMNS = {"MissingInput",   "MissingDirectory",    "OutputNotCreatable", "OutputReadOnly",
                                           "WriteFails",     "BadNumber",           "TruncatedLastRecord",
                                           "BlankLinesOnly", "LoneCR",              "Code26InTheMiddle",
                                           "LongLines"};
@@ -528,6 +550,7 @@ Cell build_cell(const Program& p, const std::string& fault) {
   if (fault == "MissingInput") return missing_input(p);
   if (fault == "MissingDirectory") return missing_directory(p);
   if (fault == "OutputNotCreatable") return output_not_creatable(p);
+  if (fault == "OutputReadOnly") return output_read_only(p);
   if (fault == "WriteFails") return write_fails(p);
   if (fault == "BadNumber") {
     if (n == "graphsplit") return not_applicable("copies lines as text and reads no number");
