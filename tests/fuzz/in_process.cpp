@@ -14,6 +14,7 @@ namespace fuzz {
 namespace {
 
 std::string scratch_folder;
+std::string current_input;
 
 [[noreturn]] void throw_report(int code) { throw FailureReport{code}; }
 
@@ -138,8 +139,11 @@ int run_program(int (*program)()) {
 void expect(bool holds, const char* what) {
   if (holds) return;
   std::fprintf(stderr, "fuzz: broken promise: %s\n", what);
+  if (!current_input.empty()) std::fprintf(stderr, "fuzz: input %s\n", current_input.c_str());
   std::abort();
 }
+
+void name_current_input(const std::string& name) { current_input = name; }
 
 static std::vector<Target>& target_table() {
   static std::vector<Target> table;

@@ -35,9 +35,11 @@ std::vector<std::string_view> split_parts(std::string_view input, std::size_t co
 // the exit status the program would have had: its return value, or the report's code.
 int run_program(int (*program)());
 
-// A broken promise of the code under test: prints `what` and aborts, which the fuzzer
-// records as a finding.
+// A broken promise of the code under test: prints `what` (and the input named by
+// name_current_input) and aborts, which the fuzzer records as a finding.
 void expect(bool holds, const char* what);
+// The input the next broken promise is reported with, for a replay of stored inputs.
+void name_current_input(const std::string& name);
 
 // The fuzz input as text.
 inline std::string_view as_text(const uint8_t* data, std::size_t size) {
