@@ -37,6 +37,13 @@ void READ_GRAPH_RECORD(TextReader& file) {
   for (int32_t k = 1; k <= 3; ++k) row_length[k] = read_neighbour_row(file, k);
   V_POCET_VRCHOLOV = row_length[3];
   const int32_t n = V_POCET_VRCHOLOV;
+  if (n == 0) {
+    // No graph has no vertices: the file ended inside the record, or a line is missing.
+    fail(INVALID_NUMERIC_FORMAT, Operation::Record,
+         "\"%s\", record %d (graph %d): neighbour row 3 is empty (the record is cut short or "
+         "a line is missing)",
+         file.name(), file.record_number(), ZNACKA);
+  }
 
   for (int32_t k = 1; k <= 2; ++k) {
     if (row_length[k] < n) {

@@ -25,7 +25,8 @@ bool MORE_GRAPH_RECORDS(graphtext::TextReader& file);
 
 // Reads the next collection record into the input graph and leaves the file at the line
 // after row 3. A record that cannot be held safely ends the program with code 106: a row
-// of more than 99 entries, a row 1 or 2 shorter than row 3, a neighbour outside 1..n.
+// of more than 99 entries, an empty row 3, a row 1 or 2 shorter than row 3, a neighbour
+// outside 1..n.
 void READ_GRAPH_RECORD(graphtext::TextReader& file);
 
 // Lines 1 to 5 of a dominating-cycle record, from the input graph.

@@ -20,12 +20,23 @@ int16_t read_vertex(TextReader& file, int32_t ZNACKA, int16_t n, const char* wha
   return static_cast<int16_t>(value);
 }
 
+// The file must still hold the record's next count: a record cut short by the end of the
+// file would otherwise read as one without vertices or without a cycle.
+void expect_more(TextReader& file, int32_t ZNACKA, const char* what) {
+  if (!file.more_records()) {
+    fail(INVALID_NUMERIC_FORMAT, Operation::Record,
+         "\"%s\", record %d (graph %d): the file ends before its %s", file.name(),
+         file.record_number(), ZNACKA, what);
+  }
+}
+
 }  // namespace
 
 void READ_CYCLE_RECORD(TextReader& file, int32_t& ZNACKA, TGRAF& G) {
   file.begin_record();
   ZNACKA = file.read_int();
 
+  expect_more(file, ZNACKA, "vertex count");
   int32_t n = file.read_int();
   if (n < 0 || n > MAX_VRCHOLOV_ZAZNAMU) {
     fail(INVALID_NUMERIC_FORMAT, Operation::Record,
@@ -45,6 +56,7 @@ void READ_CYCLE_RECORD(TextReader& file, int32_t& ZNACKA, TGRAF& G) {
   }
 
   // A length below the 16-bit range would turn positive when stored.
+  expect_more(file, ZNACKA, "cycle length");
   int32_t L = file.read_int();
   if (L > MAX_DLZKA_DOM || L < std::numeric_limits<int16_t>::min()) {
     fail(INVALID_NUMERIC_FORMAT, Operation::Record,

@@ -122,6 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadRecord{"EmptyLineBeforeRow1", crlf({"8", "", "2 1 2", "3 3 1"}),
                   "row 1 has 0 entries, fewer than the 3 of row 3"},
+        BadRecord{"EmptyRow3", crlf({"8", "2 3 1", "3 1 2", "", "9"}),
+                  "neighbour row 3 is empty"},
+        BadRecord{"CutAfterTheNumber", "8\r\n", "neighbour row 3 is empty"},
         BadRecord{"ShortRow2", crlf({"8", "2 3 1", "3 1", "3 1 2"}),
                   "row 2 has 2 entries, fewer than the 3 of row 3"},
         BadRecord{"NeighbourTooLarge", crlf({"8", "2 3 1", "3 1 2", "2 1 4"}),

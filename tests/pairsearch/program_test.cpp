@@ -210,6 +210,10 @@ std::string cycle_in_steps_of_4() {
 INSTANTIATE_TEST_SUITE_P(
     Pairsearch, BadRecordTest,
     ::testing::Values(
+        BadRecord{"CutBeforeTheVertexCount", crlf({"40"}),
+                  "record 3 (graph 40): the file ends before its vertex count", true},
+        BadRecord{"CutBeforeTheCycleLength", crlf({"40", "3", "2 1 1", "3 3 2", "2 1 1"}),
+                  "record 3 (graph 40): the file ends before its cycle length", true},
         BadRecord{"VertexCountAbove99", crlf({"40", "100"}),
                   "\"s30_c4_dom_vyb.c\", record 3 (graph 40): vertex count 100 is outside 0..99"},
         BadRecord{"NegativeVertexCount", crlf({"40", "-3"}), "record 3 (graph 40): vertex count -3"},

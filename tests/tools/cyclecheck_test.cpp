@@ -127,18 +127,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"TooLongCycle",
              oversized_record(14, 6, 101) + record(15, PRISM, {1, 2, 3, 6, 5, 4}),
              {failing(14)}},
-        // The rows of a huge vertex count take every number left, so the cycle length
-        // reads as 0: no cycle to verify. The run must end at once all the same.
-        Case{"HugeVertexCountInTheLastRecord",
-             record(16, PRISM, {1, 2, 3, 6, 5, 4}) + "17\r\n2147483647\r\n  1  2\r\n",
-             {ALL_VALID}},
         Case{"HugeCycleLengthInTheLastRecord",
              "18\r\n6\r\n" + crlf({"  2  1  1  1  2  3", "  3  3  2  5  4  4",
                                      "  4  5  6  6  6  5", "2000000000", "1 2 3 6 5 4"}),
              {failing(18)}},
-        // A record cut short is read with 0 for every missing number.
-        Case{"TruncatedRows", record(19, PRISM, {}) + "20\r\n6\r\n  2  1  1  1  2  3\r\n",
-             {ALL_VALID}},
+        // A cycle cut short reads 0 for its missing vertices, which fails.
         Case{"TruncatedCycle", "21\r\n6\r\n" + crlf({"  2  1  1  1  2  3", "  3  3  2  5  4  4",
                                                      "  4  5  6  6  6  5", "6", "1 2 3 6"}),
              {failing(21)}}),
@@ -174,6 +167,19 @@ TEST(Cyclecheck, MissingInputStopsBeforeTheReportIsCreated) {
   e2e::Run run = e2e::run_with("cyclecheck", {});
   tool_run::expect_failure(run, 2, "s30_26251_dom.c");
   e2e::expect_files(run, {});
+}
+
+// A record that ends before its cycle length would read as one without a cycle and pass
+// unchecked: the file was cut short (or a vertex count took every number left).
+TEST(Cyclecheck, RecordEndingBeforeItsCycleLengthStops) {
+  for (const std::string& last : {std::string("20\r\n6\r\n  2  1  1  1  2  3\r\n"),
+                                  std::string("17\r\n2147483647\r\n  1  2\r\n")}) {
+    std::string input = record(19, PRISM, {1, 2, 3}) + last;
+    e2e::Run run = e2e::run_with("cyclecheck", {{"s30_26251_dom.c", input}});
+    tool_run::expect_failure(run, 106, "record 2");
+    EXPECT_NE(run.out.find("the file ends before its cycle length"), std::string::npos) << run.out;
+    e2e::expect_files(run, {{"s30_26251_dom.c", input}, {"protokol.txt", crlf({failing(19)})}});
+  }
 }
 
 TEST(Cyclecheck, BadNumberStopsWithTheReportIncomplete) {

@@ -49,6 +49,13 @@ void READ_RECORD() {
     FS.skip_line();
   }
   for (int32_t v = 1; v <= V_POCET_VRCHOLOV && v <= MAX_INDEX; ++v) V_POCET_SUSEDOV[v] = 3;
+  // A record cut short before its cycle length would read as one without a cycle and pass
+  // unchecked.
+  if (!FS.more_records()) {
+    graphtext::fail(graphtext::INVALID_NUMERIC_FORMAT, graphtext::Operation::Record,
+                    "\"%s\", record %d (graph %d): the file ends before its cycle length",
+                    FS.name(), FS.record_number(), ZNACKA);
+  }
   DLZKA_DOM = FS.read_int();
   FS.skip_line();
   READ_COUNTED_NUMBERS(DLZKA_DOM, [](int32_t i, int32_t v) { DOM_KRUZNICA[i] = v; });
