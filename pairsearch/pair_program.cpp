@@ -65,6 +65,7 @@ class PairRun {
     while (MORE_GRAPH_RECORDS(F_)) {
       READ_CYCLE_RECORD(F_, ZNACKA, G);
       if (G.DLZKA_DOM > 0) {
+        REQUIRE_DOMINATING_CYCLE(F_, ZNACKA, G);
         search_record(ZNACKA);
       } else {
         record_without_cycle(ZNACKA);

@@ -73,3 +73,38 @@ void READ_CYCLE_RECORD(TextReader& file, int32_t& ZNACKA, TGRAF& G) {
   file.skip_line();
   if (G.DLZKA_DOM <= 0) file.skip_line();
 }
+
+void REQUIRE_DOMINATING_CYCLE(const TextReader& file, int32_t ZNACKA, const TGRAF& G) {
+  auto refuse = [&](const char* why, int32_t v) {
+    fail(INVALID_NUMERIC_FORMAT, Operation::Record,
+         "\"%s\", record %d (graph %d): the cycle is not a dominating cycle of the graph: %s %d",
+         file.name(), file.record_number(), ZNACKA, why, v);
+  };
+  const int16_t L = G.DLZKA_DOM;
+  if (L < 3) refuse("a cycle needs at least 3 vertices, this one has", L);
+  bool on_cycle[MAX_VRCHOLOV + 1] = {};
+  for (int16_t i = 1; i <= L; ++i) {
+    if (on_cycle[G.DOMINUJUCA[i]]) refuse("it passes twice through vertex", G.DOMINUJUCA[i]);
+    on_cycle[G.DOMINUJUCA[i]] = true;
+  }
+  for (int16_t i = 1; i <= L; ++i) {
+    const int16_t v = G.DOMINUJUCA[i];
+    const int16_t before = G.DOMINUJUCA[i == 1 ? L : i - 1];
+    const int16_t after = G.DOMINUJUCA[i == L ? 1 : i + 1];
+    int before_slots = 0;
+    int after_slots = 0;
+    for (int16_t k = 1; k <= G.POCET_SUSEDOV[v]; ++k) {
+      before_slots += G.SUSEDIA[v][k] == before;
+      after_slots += G.SUSEDIA[v][k] == after;
+    }
+    if (before_slots != 1 || after_slots != 1 || G.POCET_SUSEDOV[v] != 3) {
+      refuse("the cycle neighbours are not two distinct neighbours of vertex", v);
+    }
+  }
+  for (int16_t v = 1; v <= G.POCET_VRCHOLOV; ++v) {
+    if (on_cycle[v]) continue;
+    for (int16_t k = 1; k <= G.POCET_SUSEDOV[v]; ++k) {
+      if (!on_cycle[G.SUSEDIA[v][k]]) refuse("an edge has no end on it at vertex", v);
+    }
+  }
+}

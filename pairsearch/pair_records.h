@@ -50,3 +50,11 @@ inline void PRIDAJ_HRANU(PARENIE& M, int16_t x, int16_t y) {
 // n outside 0..99, a neighbour or a cycle vertex outside 1..n, L above 100 or below the
 // 16-bit range. Nothing else (symmetry, the cycle being a dominating cycle) is checked.
 void READ_CYCLE_RECORD(graphtext::TextReader& file, int32_t& ZNACKA, TGRAF& G);
+
+// The candidate matchings are built on the cycle being a dominating cycle of the cubic
+// graph: L >= 3 distinct vertices, each listing its two cycle neighbours once and one more
+// vertex, and every vertex off the cycle listing only cycle vertices. Then there are at
+// most L / 2 items; a record that breaks this (it is outside the format) could make the
+// exponential search run for ever, so it ends the program with code 106, naming the
+// record (read last from `file`) and the vertex.
+void REQUIRE_DOMINATING_CYCLE(const graphtext::TextReader& file, int32_t ZNACKA, const TGRAF& G);

@@ -233,8 +233,19 @@ INSTANTIATE_TEST_SUITE_P(
         BadRecord{"CycleVertexAboveN",
                   crlf({"46", "4", "2 1 1 1", "3 3 2 2", "4 4 4 3", "4", "1 2 3 9"}),
                   "record 3 (graph 46): cycle vertex 4 is 9, outside 1..4"},
-        BadRecord{"TooManyItems", "47\r\n99\r\n" + rows_of_99() + cycle_in_steps_of_4(),
-                  "searching \"s30_c4_dom_vyb.c\", record 3 (graph 47)"}),
+        // Cycles that break what the candidate matchings are built on: every edge a
+        // chord would make far more items than a dominating cycle can leave.
+        BadRecord{"EveryEdgeAChord", "47\r\n99\r\n" + rows_of_99() + cycle_in_steps_of_4(),
+                  "record 3 (graph 47): the cycle is not a dominating cycle of the graph: the "
+                  "cycle neighbours are not two distinct neighbours of vertex 1"},
+        BadRecord{"RepeatedCycleVertex",
+                  crlf({"48", "4", "2 1 1 1", "3 3 2 2", "4 4 4 3", "4", "1 2 3 1"}),
+                  "record 3 (graph 48): the cycle is not a dominating cycle of the graph: it "
+                  "passes twice through vertex 1"},
+        BadRecord{"UndominatedEdge",
+                  crlf({"49", "6", "2 1 1 1 2 3", "3 3 2 5 4 4", "4 5 6 6 6 5", "3", "1 2 3"}),
+                  "record 3 (graph 49): the cycle is not a dominating cycle of the graph: an "
+                  "edge has no end on it at vertex 4"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
