@@ -36,7 +36,8 @@ std::string record(int number, const Rows& rows, const Cycle& cycle) {
   if (cycle.empty()) return text + "0\r\n0\r\n";
   text += std::to_string(cycle.size()) + "\r\n";
   for (std::size_t i = 0; i < cycle.size(); ++i) {
-    text += (i ? " " : "") + std::to_string(cycle[i]);
+    if (i > 0) text += ' ';
+    text += std::to_string(cycle[i]);
   }
   return text + "\r\n";
 }

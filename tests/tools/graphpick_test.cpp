@@ -17,7 +17,9 @@ std::string record(const std::string& number_line, const std::string& tag) {
                "3", "1 2 " + tag});
 }
 std::string record(long long number) {
-  return record(std::to_string(number), "g" + std::to_string(number));
+  std::string tag = "g";
+  tag += std::to_string(number);
+  return record(std::to_string(number), tag);
 }
 
 std::string records(const std::vector<long long>& numbers) {
