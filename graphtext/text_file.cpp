@@ -160,6 +160,18 @@ int32_t TextReader::read_int() {
   }
   if (c == END) return 0;
 
+  // The usual token, up to nine digits that end inside the buffer, is read in place.
+  std::size_t end = pos_;
+  int32_t digits_value = 0;
+  while (end < len_ && end - pos_ < 9 && buffer_[end] >= '0' && buffer_[end] <= '9') {
+    digits_value = digits_value * 10 + (buffer_[end] - '0');
+    ++end;
+  }
+  if (end > pos_ && end < len_ && buffer_[end] <= ' ') {
+    pos_ = end;
+    return digits_value;
+  }
+
   char token[64];
   std::size_t size = 0;
   std::size_t full_size = 0;
