@@ -97,12 +97,18 @@ void FOR_EACH_FORK_CHOICE(int32_t forks, Visit visit) {
     }
   } else {
     for (c[0] = 1; c[0] <= n - 2; ++c[0]) {
+      // Third centres far enough from the first one; most triples end here.
+      int32_t far_from_first[101];
+      int32_t far_count = 0;
+      for (int32_t v = c[0] + 2; v <= n; ++v) {
+        if (VZDIALENOST[c[0]][v] >= 5) far_from_first[far_count++] = v;
+      }
+      if (far_count == 0) continue;
       for (c[1] = c[0] + 1; c[1] <= n - 1; ++c[1]) {
         if (VZDIALENOST[c[0]][c[1]] < 3) continue;
-        for (c[2] = c[1] + 1; c[2] <= n; ++c[2]) {
-          if (VZDIALENOST[c[1]][c[2]] >= 3 && VZDIALENOST[c[0]][c[2]] >= 5 && !visit(c)) {
-            return;
-          }
+        for (int32_t i = 0; i < far_count; ++i) {
+          c[2] = far_from_first[i];
+          if (c[2] > c[1] && VZDIALENOST[c[1]][c[2]] >= 3 && !visit(c)) return;
         }
       }
     }

@@ -176,9 +176,20 @@ void store_sequence(int32_t start) {
 
 }  // namespace
 
+// A cycle through three or more vertices needs every vertex to have two neighbours and the
+// graph to be connected, whichever goal closes it: when that fails, no goal is searched.
+bool may_hold_a_cycle() {
+  for (int32_t v = 1; v <= g.n; ++v) {
+    uint32_t around = g.adjacent[v] & ~bit_of(v);
+    if ((around & (around - 1)) == 0) return false;
+  }
+  return connected(g.full);
+}
+
 bool FIND_DOMINATING_PATH(int32_t start) {
   ++counters.searches;
   prepare_moves();
+  if (g.n >= 3 && !may_hold_a_cycle()) return false;
   path[0] = start;
   // Goals in their order of preference: closing through slot 1, 2, then 3 of the start.
   for (int32_t k = 1; k <= POCET_SUSEDOV[start] && k <= 3; ++k) {

@@ -203,6 +203,7 @@ int32_t TextReader::read_int() {
 
 bool TextReader::at_line_end() {
   for (;;) {
+    while (pos_ < len_ && buffer_[pos_] == ' ') ++pos_;  // blanks end no line
     int c = peek();
     if (c == END || is_line_end(c)) return true;
     if (c > ' ') return false;
@@ -349,6 +350,13 @@ void TextWriter::write_int(int64_t value) {
 }
 
 void TextWriter::write_int(int64_t value, int width) {
+  if (width == 3 && value >= 0 && value < 1000 && fd_ >= 0 && used_ + 3 <= BUFFER_SIZE) {
+    // The fields of the neighbour rows, the bulk of every record written.
+    buffer_[used_++] = value >= 100 ? static_cast<char>('0' + value / 100) : ' ';
+    buffer_[used_++] = value >= 10 ? static_cast<char>('0' + value / 10 % 10) : ' ';
+    buffer_[used_++] = static_cast<char>('0' + value % 10);
+    return;
+  }
   char text[24];
   std::string_view digits = decimal_text(value, text);
   std::size_t pad = width > static_cast<int>(digits.size()) ? width - digits.size() : 0;
