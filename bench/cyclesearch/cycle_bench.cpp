@@ -139,8 +139,15 @@ void bench_single_searches(const std::string& collection_path, bool quick) {
                                     [] { return path_search_counters().expanded_states; });
   SearchTiming literal = time_searches(graphs, literal_count, LITERAL_PATH_SEARCH,
                                        literal_discovered_states);
-  SearchTiming fast_same = time_searches(graphs, literal_count, FIND_DOMINATING_PATH,
-                                         [] { return path_search_counters().expanded_states; });
+  // The same searches again, repeated so that the short run is timed reliably.
+  constexpr int REPEATS = 50;
+  SearchTiming fast_same;
+  for (int r = 0; r < REPEATS; ++r) {
+    SearchTiming once = time_searches(graphs, literal_count, FIND_DOMINATING_PATH,
+                                      [] { return path_search_counters().expanded_states; });
+    fast_same.seconds += once.seconds / REPEATS;
+    fast_same.found = once.found;
+  }
   std::printf("Single path searches on 22-vertex reduced graphs (two-fork choices of 30-vertex snarks)\n");
   std::printf("  fast:    %6zu searches, %5d found, %8.3f s, %10.0f searches/s, %12.0f states expanded/s (%.0f states/search)\n",
               graphs.size(), fast.found, fast.seconds, graphs.size() / fast.seconds,
