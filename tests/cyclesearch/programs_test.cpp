@@ -38,6 +38,18 @@ const Program& program_named(const std::string& name) {
 
 std::string graphs(const char* file) { return e2e::test_data(std::string("graphs/") + file); }
 
+// The lines of a text with CR LF ends.
+std::vector<std::string> lines_of(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t end = text.find("\r\n", pos);
+    lines.push_back(text.substr(pos, end - pos));
+    pos = end + 2;
+  }
+  return lines;
+}
+
 // Every dominating cycle of a result file passes the verifier.
 void expect_verified(const std::string& result_file) {
   e2e::Run check = e2e::run_with("cyclecheck", {{"s30_26251_dom.c", result_file}});
@@ -102,13 +114,32 @@ std::vector<std::string> golden_cases() {
   return cases;
 }
 
+// The input of a stored case: the records its input.txt names ("snarks_28.c 1-300,1101-1200")
+// of a test collection.
+std::string stored_input(const std::string& folder) {
+  std::istringstream spec(e2e::test_data(folder + "/input.txt"));
+  std::string source;
+  std::string ranges;
+  spec >> source >> ranges;
+  std::vector<std::string> lines = lines_of(graphs(source.c_str()));
+  std::string input;
+  std::istringstream parts(ranges);
+  for (std::string range; std::getline(parts, range, ',');) {
+    const int first = std::stoi(range.substr(0, range.find('-')));
+    const int last = std::stoi(range.substr(range.find('-') + 1));
+    input += crlf({lines.begin() + 4 * (first - 1), lines.begin() + 4 * last});
+  }
+  return input;
+}
+
 class MatchesStoredLiteralOutput : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(MatchesStoredLiteralOutput, SameFilesAndConsole) {
   const std::string folder = "cyclesearch/golden/" + GetParam();
   const Program& p = program_named(GetParam().substr(0, GetParam().find('-')));
   e2e::Files expected;
-  for (const char* name : {p.data.input, p.data.result, p.data.protocol}) {
+  expected[p.data.input] = stored_input(folder);
+  for (const char* name : {p.data.result, p.data.protocol}) {
     expected[name] = e2e::test_data(folder + "/" + name);
   }
   e2e::Run run = e2e::run_with(p.name, {{p.data.input, expected[p.data.input]}});
@@ -132,17 +163,6 @@ std::string petersen_numbered(int number) {
   return std::to_string(number) + g.substr(g.find("\r\n"));
 }
 
-// The lines of a text with CR LF ends.
-std::vector<std::string> lines_of(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    std::size_t end = text.find("\r\n", pos);
-    lines.push_back(text.substr(pos, end - pos));
-    pos = end + 2;
-  }
-  return lines;
-}
 
 TEST(TwoForkSearch, PetersenHasNoPairFarEnoughApart) {
   e2e::Run run = e2e::run_with("cyclesearch2", {{"s30_c4.c", petersen_numbered(7)}});

@@ -2,8 +2,8 @@
 # Makes the expected outputs of the five search programs on the larger sample collections
 # by running the programs built on the literal level-by-level path search (the reference),
 # from a Release build:  tests/data/cyclesearch/make_golden.sh build-rel
-# Each case folder holds the input, what the program printed (stdout.txt) and the files
-# it left.
+# Each case folder holds input.txt (which records of which test collection the input is),
+# what the program printed (stdout.txt) and the files it left besides its input.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 bin=$(cd "${1:-build-rel}/bin" && pwd)
@@ -31,5 +31,7 @@ for c in "${cases[@]}"; do
     records "$graphs/$source" "${range%-*}" "${range#*-}" >> "$out/$input"
   done
   (cd "$out" && "$bin/${program}_literal" > stdout.txt)
+  rm "$out/$input"
+  printf '%s %s\n' "$source" "$ranges" > "$out/input.txt"
   echo "$program on $name: $(tail -n 2 "$out"/protokol*.txt | head -n 1)"
 done
