@@ -5,6 +5,10 @@
 # lines in part order into what one run over the whole input gives.
 set -euo pipefail
 export LC_ALL=C
+# The part commands are quoted for bash. GNU parallel runs them with $PARALLEL_SHELL,
+# else with a shell it guesses; where $SHELL is unset (cron, batch systems) its remote
+# jobs then end with status 0 without having run at all.
+export PARALLEL_SHELL=${PARALLEL_SHELL:-$BASH}
 
 me=$(basename "$0")
 here=$(cd "$(dirname "$0")" && pwd)

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -52,7 +53,7 @@ struct ScriptRun {
 };
 
 // Runs the script in `folder` with the programs of this build; `environment` holds
-// NAME=value settings for it.
+// arguments of env for it: "-u NAME" options first, then NAME=value settings.
 ScriptRun run_script(const std::string& folder, const std::vector<std::string>& args,
                      const std::vector<std::string>& environment = {},
                      const std::string& bin = PROGRAM_DIR) {
@@ -324,6 +325,8 @@ struct UsageError {
   const char* mentions;
 };
 
+void PrintTo(const UsageError& error, std::ostream* out) { *out << error.label; }
+
 class RejectsUsage : public RunParts, public ::testing::WithParamInterface<UsageError> {};
 
 TEST_P(RejectsUsage, WithExitStatus2AndNoFiles) {
@@ -362,6 +365,8 @@ struct TimeSum {
   const char* part_time;
   const char* total;  // of four parts
 };
+
+void PrintTo(const TimeSum& sum, std::ostream* out) { *out << sum.part_time; }
 
 class SumsTimes : public RunParts, public ::testing::WithParamInterface<TimeSum> {};
 
@@ -410,7 +415,10 @@ struct Remote {
   const char* label;
   std::vector<std::string> options;
   bool needs_rsync;
+  bool shell_unset = false;  // as under cron and batch systems
 };
+
+void PrintTo(const Remote& remote, std::ostream* out) { *out << remote.label; }
 
 class OnRemoteMachines : public RunParts, public ::testing::WithParamInterface<Remote> {};
 
@@ -420,8 +428,10 @@ TEST_P(OnRemoteMachines, SameAsOneRun) {
   e2e::Scratch tools;
   tools.write("ssh", FAKE_SSH);
   chmod(tools.file("ssh").c_str(), 0755);
-  std::vector<std::string> environment = {concat({"PARALLEL_SSH=", tools.file("ssh")}),
-                                          concat({"FAKE_REMOTE=", remote.path()})};
+  std::vector<std::string> environment;
+  if (GetParam().shell_unset) environment = {"-u", "SHELL"};
+  environment.push_back(concat({"PARALLEL_SSH=", tools.file("ssh")}));
+  environment.push_back(concat({"FAKE_REMOTE=", remote.path()}));
   expect_same_as_one_run(PAIRSEARCHX, one(joined(first(cycle_records(), 300))), 4,
                          GetParam().options, environment);
   EXPECT_EQ(entries(remote.path()), std::set<std::string>{}) << "the remote copies are removed";
@@ -431,7 +441,10 @@ INSTANTIATE_TEST_SUITE_P(
     Logins, OnRemoteMachines,
     ::testing::Values(Remote{"files_sent_by_rsync", {"--sshlogin", "far"}, true},
                       Remote{"files_sent_and_local", {"-S", "far", "-S", ":"}, true},
-                      Remote{"shared_folder", {"--shared", "-S", "far,:"}, false}),
+                      Remote{"shared_folder", {"--shared", "-S", "far,:"}, false},
+                      Remote{"files_sent_without_SHELL", {"-S", "far", "-S", ":"}, true, true},
+                      Remote{"shared_folder_without_SHELL", {"--shared", "-S", "far,:"}, false,
+                             true}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
