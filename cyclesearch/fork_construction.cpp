@@ -97,47 +97,36 @@ void find_neighbour_masks(Mask* around) {
   }
 }
 
-// Shortest paths over the edges taken both ways: the ball of radius r around s is its
-// ball of radius r - 1 joined with those of its neighbours; a vertex entering it is at
-// distance r.
+// The neighbours of every vertex of the current graph, both widths kept so that a
+// graph of any size is served; only the one that fits is filled.
+uint64_t around_narrow[101];
+WideMask around_wide[101];
+
+bool fits_one_word() { return V_POCET_VRCHOLOV < 64; }
+
+// Row s of VZDIALENOST by breadth-first search over the edges taken both ways: the
+// vertices entering the ball around s in round r are at distance r.
 template <typename Mask>
-void compute_distances() {
-  const int32_t n = V_POCET_VRCHOLOV;
-  Mask around[101];
-  Mask ball[101];
-  Mask grown[101];
-  int32_t neighbour_count[101];
-  int32_t neighbour[101][101];
-  find_neighbour_masks(around);
-  for (int32_t s = 1; s <= n; ++s) {
-    neighbour_count[s] = 0;
-    for (Mask rest = around[s]; rest != 0; rest &= rest - 1) {
-      neighbour[s][neighbour_count[s]++] = lowest_vertex(rest);
-    }
-    VZDIALENOST[s][s] = 0;
-    ball[s] = vertex_bit<Mask>(s);
-  }
-  for (int32_t r = 1;; ++r) {
-    bool growing = false;
-    for (int32_t s = 1; s <= n; ++s) {
-      grown[s] = ball[s];
-      for (int32_t i = 0; i < neighbour_count[s]; ++i) grown[s] |= ball[neighbour[s][i]];
-    }
-    for (int32_t s = 1; s <= n; ++s) {
-      for (Mask fresh = grown[s] & ~ball[s]; fresh != 0; fresh &= fresh - 1) {
-        VZDIALENOST[s][lowest_vertex(fresh)] = r;
-        growing = true;
-      }
-      ball[s] = grown[s];
-    }
-    if (!growing) break;
+void fill_distance_row(int32_t s, const Mask* around) {
+  int32_t* row = VZDIALENOST[s];
+  Mask reached = vertex_bit<Mask>(s);
+  row[s] = 0;
+  Mask frontier = reached;
+  for (int32_t r = 1; frontier != 0; ++r) {
+    Mask next = 0;
+    for (Mask rest = frontier; rest != 0; rest &= rest - 1) next |= around[lowest_vertex(rest)];
+    next &= ~reached;
+    for (Mask rest = next; rest != 0; rest &= rest - 1) row[lowest_vertex(rest)] = r;
+    reached |= next;
+    frontier = next;
   }
   // Vertices of other components are 1000 apart.
+  const int32_t n = V_POCET_VRCHOLOV;
   const Mask all = (vertex_bit<Mask>(n) - 1) << 1 | vertex_bit<Mask>(n);
-  for (int32_t s = 1; s <= n; ++s) {
-    for (Mask rest = all & ~ball[s]; rest != 0; rest &= rest - 1) {
-      VZDIALENOST[s][lowest_vertex(rest)] = 1000;
-    }
+  for (Mask rest = all & ~reached; rest != 0; rest &= rest - 1) row[lowest_vertex(rest)] = 1000;
+  // A vertex that lists itself is one edge away from itself.
+  for (int32_t k = 1; k <= V_POCET_SUSEDOV[s]; ++k) {
+    if (V_SUSEDIA[s][k] == s) row[s] = 1;
   }
 }
 
@@ -157,32 +146,66 @@ bool short_cycle_through(int32_t centre, const Mask* around) {
   return false;
 }
 
-// Whether a short cycle passes through each vertex of the current graph.
-bool SHORT_CYCLE[101];
+// Whether a short cycle passes through a vertex, found when first asked, like the rows
+// of VZDIALENOST, under the stamp of the current graph.
+bool short_cycle[101];
+uint32_t short_cycle_stamp[101];
 
-template <typename Mask>
-void find_short_cycles() {
-  Mask around[101];
-  find_neighbour_masks(around);
-  for (int32_t v = 1; v <= V_POCET_VRCHOLOV; ++v) SHORT_CYCLE[v] = short_cycle_through(v, around);
+bool short_cycle_at(int32_t centre) {
+  if (short_cycle_stamp[centre] != DISTANCE_GRAPH_STAMP) {
+    short_cycle_stamp[centre] = DISTANCE_GRAPH_STAMP;
+    short_cycle[centre] = fits_one_word() ? short_cycle_through(centre, around_narrow)
+                                          : short_cycle_through(centre, around_wide);
+  }
+  return short_cycle[centre];
 }
 
-bool fits_one_word() { return V_POCET_VRCHOLOV < 64; }
+// A new graph: its neighbour masks, and every row and short-cycle answer out of date.
+void start_graph() {
+  if (fits_one_word()) {
+    find_neighbour_masks(around_narrow);
+  } else {
+    find_neighbour_masks(around_wide);
+  }
+  if (++DISTANCE_GRAPH_STAMP == 0) {
+    for (int32_t v = 0; v <= 100; ++v) DISTANCE_ROW_STAMP[v] = short_cycle_stamp[v] = 0;
+    DISTANCE_GRAPH_STAMP = 1;
+  }
+}
+
+// DISTANCE(a, b) == 1 and DISTANCE(a, b) == 2 read off the neighbour masks, sparing the
+// passes a row of distances for every neighbour of a centre. A vertex is one edge away
+// from itself exactly when it lists itself, which puts it in its own mask.
+template <typename Mask>
+bool adjacent_by_mask(const Mask* around, int32_t a, int32_t b) {
+  return (around[a] & vertex_bit<Mask>(b)) != 0;
+}
+
+bool at_distance_one(int32_t a, int32_t b) {
+  return fits_one_word() ? adjacent_by_mask(around_narrow, a, b)
+                         : adjacent_by_mask(around_wide, a, b);
+}
+
+bool at_distance_two(int32_t a, int32_t b) {
+  if (a == b || at_distance_one(a, b)) return false;
+  return fits_one_word() ? (around_narrow[a] & around_narrow[b]) != 0
+                         : (around_wide[a] & around_wide[b]) != 0;
+}
 
 }  // namespace
 
-void COMPUTE_VZDIALENOST() {
+void FILL_DISTANCE_ROW(int32_t s) {
+  DISTANCE_ROW_STAMP[s] = DISTANCE_GRAPH_STAMP;
   if (fits_one_word()) {
-    compute_distances<uint64_t>();
+    fill_distance_row(s, around_narrow);
   } else {
-    compute_distances<WideMask>();
+    fill_distance_row(s, around_wide);
   }
-  // A vertex that lists itself is one edge away from itself.
-  for (int32_t v = 1; v <= V_POCET_VRCHOLOV; ++v) {
-    for (int32_t k = 1; k <= V_POCET_SUSEDOV[v]; ++k) {
-      if (V_SUSEDIA[v][k] == v) VZDIALENOST[v][v] = 1;
-    }
-  }
+}
+
+void COMPUTE_VZDIALENOST() {
+  start_graph();
+  for (int32_t s = 1; s <= V_POCET_VRCHOLOV; ++s) FILL_DISTANCE_ROW(s);
 }
 
 bool SHORT_CYCLE_THROUGH(int32_t centre) {
@@ -198,16 +221,6 @@ void BUILD_REDUCED_GRAPH(const int32_t* centres, int32_t count) {
     BUDE_V_NOVOM[centres[c]] = false;
     for (int32_t j = 1; j <= V_POCET_SUSEDOV[centres[c]]; ++j) {
       BUDE_V_NOVOM[V_SUSEDIA[centres[c]][j]] = false;
-    }
-  }
-
-  // Plain adjacency in input numbers: every remaining neighbour, in slot order.
-  for (int32_t v = 1; v <= n; ++v) POCET_SUSEDOV[v] = 0;
-  for (int32_t v = 1; v <= n; ++v) {
-    if (!BUDE_V_NOVOM[v]) continue;
-    for (int32_t k = 1; k <= V_POCET_SUSEDOV[v]; ++k) {
-      int32_t a = V_SUSEDIA[v][k];
-      if (BUDE_V_NOVOM[a]) SUSEDIA[v][++POCET_SUSEDOV[v]] = a;
     }
   }
 
@@ -227,13 +240,15 @@ void BUILD_REDUCED_GRAPH(const int32_t* centres, int32_t count) {
                     ZNACKA, n, POCET_VRCHOLOV, MAX_SEARCH_VERTICES);
   }
 
-  // Into reduced numbers, in place: PRECISLUJ[v] <= v, and a removed vertex has an empty
-  // row, which lands in row 0.
-  for (int32_t v = 1; v <= n; ++v) {
-    POCET_SUSEDOV[PRECISLUJ[v]] = POCET_SUSEDOV[v];
-    for (int32_t k = 1; k <= POCET_SUSEDOV[v]; ++k) {
-      SUSEDIA[PRECISLUJ[v]][k] = PRECISLUJ[SUSEDIA[v][k]];
+  // Plain adjacency in reduced numbers: every remaining neighbour, in slot order.
+  for (int32_t r = 1; r <= POCET_VRCHOLOV; ++r) {
+    const int32_t v = PRECISLUJINV[r];
+    int32_t count = 0;
+    for (int32_t k = 1; k <= V_POCET_SUSEDOV[v]; ++k) {
+      const int32_t a = PRECISLUJ[V_SUSEDIA[v][k]];
+      if (a != 0) SUSEDIA[r][++count] = a;
     }
+    POCET_SUSEDOV[r] = count;
   }
 
   POCET_VYNIMIEK = 0;
@@ -279,7 +294,7 @@ void ADD_FAR_PAIRS(int32_t centre, const int32_t* far_from, int32_t count) {
   for (int32_t j = 1; j <= V_POCET_SUSEDOV[centre]; ++j) {
     int32_t a = V_SUSEDIA[centre][j];
     bool far = true;
-    for (int32_t i = 0; i < count; ++i) far = far && VZDIALENOST[a][far_from[i]] >= 4;
+    for (int32_t i = 0; i < count; ++i) far = far && DISTANCE(far_from[i], a) >= 4;  // the centres' rows
     if (!far) continue;
     int32_t b = 0;
     int32_t c = 0;
@@ -293,7 +308,7 @@ void ADD_BRIDGED_PAIRS(int32_t outer, int32_t inner) {
     for (int32_t k = 1; k <= V_POCET_SUSEDOV[inner]; ++k) {
       int32_t a = V_SUSEDIA[outer][j];
       int32_t b = V_SUSEDIA[inner][k];
-      if (VZDIALENOST[a][b] != 2) continue;
+      if (!at_distance_two(a, b)) continue;
       int32_t c = 0, d = 0, e = 0, f = 0;
       OTHER_TWO_NEIGHBOURS(a, outer, c, d);
       OTHER_TWO_NEIGHBOURS(b, inner, e, f);
@@ -327,7 +342,7 @@ void ADD_ADJACENT_PAIRS(int32_t outer, int32_t inner) {
     for (int32_t k = 1; k <= V_POCET_SUSEDOV[inner]; ++k) {
       int32_t a = V_SUSEDIA[outer][j];
       int32_t b = V_SUSEDIA[inner][k];
-      if (VZDIALENOST[a][b] != 1) continue;
+      if (!at_distance_one(a, b)) continue;
       int32_t c = neighbour_other_than(a, outer, b);
       int32_t d = neighbour_other_than(b, inner, a);
       if (c == 0 || d == 0) {
@@ -357,7 +372,7 @@ bool CHOOSE_START_VERTEX() {
 
 bool CHOOSE_FALLBACK_START(int32_t near, int32_t other) {
   for (int32_t j = 1; j <= V_POCET_VRCHOLOV; ++j) {
-    if (VZDIALENOST[j][near] == 2 && VZDIALENOST[j][other] >= 3) {
+    if (DISTANCE(near, j) == 2 && DISTANCE(other, j) >= 3) {
       ZACIATOK = PRECISLUJ[j];
       return ZACIATOK != 0;
     }
@@ -402,19 +417,12 @@ bool choose_start(const int32_t* centre, int32_t forks) {
 
 }  // namespace
 
-void PREPARE_GRAPH(int32_t forks) {
-  if (forks > 1) COMPUTE_VZDIALENOST();
-  if (fits_one_word()) {
-    find_short_cycles<uint64_t>();
-  } else {
-    find_short_cycles<WideMask>();
-  }
-}
+void PREPARE_GRAPH() { start_graph(); }
 
 bool PREPARE_FORK_CHOICE(const int32_t* centre, int32_t forks) {
   BUILD_REDUCED_GRAPH(centre, forks);
   for (int32_t i = 0; i < forks; ++i) {
-    if (SHORT_CYCLE[centre[i]]) return false;
+    if (short_cycle_at(centre[i])) return false;
   }
   add_exception_pairs(centre, forks);
   return !CONSTRUCTION_BROKEN && choose_start(centre, forks);

@@ -24,7 +24,19 @@ inline int32_t POZICIA = 0;
 // cycle through a centre); such a choice gives no cycle.
 inline bool CONSTRUCTION_BROKEN = false;
 
-// Shortest-path distances of the input graph, 1000 between components.
+// Shortest-path distances of the input graph, 1000 between components (symmetric).
+// A row is filled when first read through DISTANCE: a graph whose first fork choices
+// succeed needs only a few of them. PREPARE_GRAPH puts every row out of date.
+inline uint32_t DISTANCE_GRAPH_STAMP = 0;
+inline uint32_t DISTANCE_ROW_STAMP[101];
+void FILL_DISTANCE_ROW(int32_t s);
+
+inline int32_t DISTANCE(int32_t a, int32_t b) {
+  if (DISTANCE_ROW_STAMP[a] != DISTANCE_GRAPH_STAMP) FILL_DISTANCE_ROW(a);
+  return VZDIALENOST[a][b];
+}
+
+// Every row at once, for the current graph.
 void COMPUTE_VZDIALENOST();
 
 // True when a cycle of length at most 4 (or a repeated edge) passes through `centre`.
@@ -60,9 +72,9 @@ bool CHOOSE_START_VERTEX();
 // from other, renumbered; false if there is none.
 bool CHOOSE_FALLBACK_START(int32_t near, int32_t other);
 
-// Per graph, before its fork choices: the distances (for two and three forks) and which
-// vertices lie on a short cycle, where no fork can be centred.
-void PREPARE_GRAPH(int32_t forks);
+// Per graph, before its fork choices: the neighbour masks from which the distances and
+// the short cycles through a centre (where no fork can be centred) are found when asked.
+void PREPARE_GRAPH();
 
 // Builds the search graph of one fork choice: the reduced graph, the exception pairs and
 // ZACIATOK. False when the choice cannot be searched: a short cycle through a centre, a
@@ -92,7 +104,7 @@ void FOR_EACH_FORK_CHOICE(int32_t forks, Visit visit) {
   } else if (forks == 2) {
     for (c[0] = 1; c[0] <= n - 1; ++c[0]) {
       for (c[1] = c[0] + 1; c[1] <= n; ++c[1]) {
-        if (VZDIALENOST[c[0]][c[1]] >= 3 && !visit(c)) return;
+        if (DISTANCE(c[0], c[1]) >= 3 && !visit(c)) return;
       }
     }
   } else {
@@ -101,14 +113,14 @@ void FOR_EACH_FORK_CHOICE(int32_t forks, Visit visit) {
       int32_t far_from_first[101];
       int32_t far_count = 0;
       for (int32_t v = c[0] + 2; v <= n; ++v) {
-        if (VZDIALENOST[c[0]][v] >= 5) far_from_first[far_count++] = v;
+        if (DISTANCE(c[0], v) >= 5) far_from_first[far_count++] = v;
       }
       if (far_count == 0) continue;
       for (c[1] = c[0] + 1; c[1] <= n - 1; ++c[1]) {
-        if (VZDIALENOST[c[0]][c[1]] < 3) continue;
+        if (DISTANCE(c[0], c[1]) < 3) continue;
         for (int32_t i = 0; i < far_count; ++i) {
           c[2] = far_from_first[i];
-          if (c[2] > c[1] && VZDIALENOST[c[1]][c[2]] >= 3 && !visit(c)) return;
+          if (c[2] > c[1] && DISTANCE(c[1], c[2]) >= 3 && !visit(c)) return;
         }
       }
     }

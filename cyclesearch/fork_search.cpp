@@ -41,7 +41,7 @@ struct Run {
   void process_graph() {
     READ_GRAPH_RECORD(input);
     if (!program.every_choice) WRITE_GRAPH_LINES(result);
-    PREPARE_GRAPH(program.forks);
+    PREPARE_GRAPH();
 
     bool NASLO_SA = false;
     FOR_EACH_FORK_CHOICE(program.forks, [&](const int32_t* centre) {

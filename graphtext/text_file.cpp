@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -71,6 +72,18 @@ std::string_view decimal_text(int64_t value, char (&out)[24]) {
   if (value < 0) out[--pos] = '-';
   return {out + pos, sizeof out - pos};
 }
+
+// "  0" to "999": the fields of width 3 ready to copy.
+constexpr std::array<std::array<char, 4>, 1000> make_width_3_fields() {
+  std::array<std::array<char, 4>, 1000> fields{};
+  for (int value = 0; value < 1000; ++value) {
+    fields[value][0] = value >= 100 ? static_cast<char>('0' + value / 100) : ' ';
+    fields[value][1] = value >= 10 ? static_cast<char>('0' + value / 10 % 10) : ' ';
+    fields[value][2] = static_cast<char>('0' + value % 10);
+  }
+  return fields;
+}
+constexpr auto WIDTH_3_FIELDS = make_width_3_fields();
 
 // ---------------------------------------------------------------- reading
 
@@ -352,9 +365,8 @@ void TextWriter::write_int(int64_t value) {
 void TextWriter::write_int(int64_t value, int width) {
   if (width == 3 && value >= 0 && value < 1000 && fd_ >= 0 && used_ + 3 <= BUFFER_SIZE) {
     // The fields of the neighbour rows, the bulk of every record written.
-    buffer_[used_++] = value >= 100 ? static_cast<char>('0' + value / 100) : ' ';
-    buffer_[used_++] = value >= 10 ? static_cast<char>('0' + value / 10 % 10) : ' ';
-    buffer_[used_++] = static_cast<char>('0' + value % 10);
+    std::memcpy(buffer_ + used_, WIDTH_3_FIELDS[value].data(), 3);
+    used_ += 3;
     return;
   }
   char text[24];

@@ -3,6 +3,7 @@
 // orientation, which edges go, where the search starts, and where middles are inserted.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,7 +42,7 @@ TEST(ForkConstruction, AdjacentAndBridgedPairsBetweenForksAtDistanceThree) {
   // Graph 2 on 14 vertices: 1 [7 9 11], 3 [8 13 14]. Neighbours 9-8, 9-13, 11-13 and 11-14
   // are at distance 2, 7-14 are adjacent. The reduced graph keeps 2 4 5 6 10 12 as 1..6.
   load_graph("cubic_g5_14.c", 1);
-  PREPARE_GRAPH(2);
+  PREPARE_GRAPH();
   const int32_t centres[2] = {1, 3};
   EXPECT_FALSE(PREPARE_FORK_CHOICE(centres, 2)) << "every reduced vertex ends a pair";
   EXPECT_EQ(POCET_VRCHOLOV, 6);
@@ -64,7 +65,7 @@ TEST(ForkConstruction, FarAndBridgedPairsBetweenForksAtDistanceFour) {
   // Snark 1 on 26 vertices, centres 1 [2 3 4] and 6 [13 17 19]: 4 and 13 are far, 2-19 and
   // 3-17 are at distance 2. Reduced: 5 7 8 9 10 11 12 14 15 16 18 20 21 .. 26 as 1..18.
   load_graph("snarks_26.c", 0);
-  PREPARE_GRAPH(2);
+  PREPARE_GRAPH();
   const int32_t centres[2] = {1, 6};
   ASSERT_TRUE(PREPARE_FORK_CHOICE(centres, 2));
   EXPECT_EQ(POCET_VRCHOLOV, 18);
@@ -84,7 +85,7 @@ TEST(ForkConstruction, FarAndBridgedPairsBetweenForksAtDistanceFour) {
 TEST(ForkConstruction, OneForkPairsAreTheOtherNeighboursOfEachNeighbour) {
   // Petersen as numbered in the collection: 1 [4 7 10]; 4 [1 8 9], 7 [1 2 3], 10 [1 5 6].
   load_graph("cubic_g5_10.c", 0);
-  PREPARE_GRAPH(1);
+  PREPARE_GRAPH();
   const int32_t centre[1] = {1};
   ASSERT_TRUE(PREPARE_FORK_CHOICE(centre, 1));
   // Reduced: 2 3 5 6 8 9 as 1..6.
@@ -97,7 +98,7 @@ TEST(ForkConstruction, ThreeForksFallBackToAStartNearTheThirdCentre) {
   // Snark 3 on 28 vertices, centres 1, 11, 14: every reduced vertex ends a pair, and the
   // smallest vertex at distance 2 from 14 and at least 3 from 11 is 6.
   load_graph("snarks_28.c", 2);
-  PREPARE_GRAPH(3);
+  PREPARE_GRAPH();
   const int32_t centres[3] = {1, 11, 14};
   ASSERT_TRUE(PREPARE_FORK_CHOICE(centres, 3));
   EXPECT_FALSE(CHOOSE_START_VERTEX());
@@ -127,7 +128,7 @@ TEST(ForkConstruction, ShortCyclesThroughACentreGiveNoChoice) {
     }
     V_POCET_SUSEDOV[i] = V_POCET_SUSEDOV[i + 5] = 3;
   }
-  PREPARE_GRAPH(1);
+  PREPARE_GRAPH();
   for (int v = 1; v <= 10; ++v) {
     const int32_t centre[1] = {v};
     EXPECT_FALSE(PREPARE_FORK_CHOICE(centre, 1)) << "centre " << v;
@@ -136,9 +137,74 @@ TEST(ForkConstruction, ShortCyclesThroughACentreGiveNoChoice) {
   for (int v = 1; v <= 10; ++v) EXPECT_FALSE(SHORT_CYCLE_THROUGH(v)) << "girth 5";
 }
 
+// Distances by Floyd-Warshall over the edges of the input graph taken both ways.
+std::vector<std::vector<int>> floyd_warshall_distances() {
+  const int n = V_POCET_VRCHOLOV;
+  std::vector<std::vector<int>> d(n + 1, std::vector<int>(n + 1, 1000));
+  for (int v = 1; v <= n; ++v) d[v][v] = 0;
+  for (int v = 1; v <= n; ++v) {
+    for (int k = 1; k <= V_POCET_SUSEDOV[v]; ++k) {
+      int w = V_SUSEDIA[v][k];
+      if (w == v) continue;
+      d[v][w] = d[w][v] = 1;
+    }
+  }
+  for (int m = 1; m <= n; ++m) {
+    for (int a = 1; a <= n; ++a) {
+      for (int b = 1; b <= n; ++b) d[a][b] = std::min(d[a][b], d[a][m] + d[m][b]);
+    }
+  }
+  for (int v = 1; v <= n; ++v) {
+    for (int k = 1; k <= V_POCET_SUSEDOV[v]; ++k) {
+      if (V_SUSEDIA[v][k] == v) d[v][v] = 1;  // a loop: one edge away from itself
+    }
+  }
+  return d;
+}
+
+// Rows are filled when first read, so they are read here in a scrambled order, after rows
+// of an earlier graph were read, and for graphs on both sides of the one-word masks.
+void expect_distances_of_current_graph(const char* what) {
+  PREPARE_GRAPH();
+  const int n = V_POCET_VRCHOLOV;
+  const auto expected = floyd_warshall_distances();
+  for (int i = 0; i < n; ++i) {
+    int a = (i * 7) % n + 1;
+    for (int b = 1; b <= n; ++b) {
+      ASSERT_EQ(DISTANCE(a, b), expected[a][b]) << what << ": " << a << " to " << b;
+    }
+  }
+}
+
+TEST(ForkConstruction, DistancesEqualAllPairsShortestPaths) {
+  const std::pair<const char*, int> graphs[] = {
+      {"cubic_g5_10.c", 0}, {"cubic_g5_14.c", 0}, {"cubic_g5_14.c", 1}, {"snarks_28.c", 2}};
+  for (const auto& [collection, index] : graphs) {
+    load_graph(collection, index);
+    expect_distances_of_current_graph(collection);
+  }
+  // Two components (a loop on 1, a double edge 2-3; a path 4-5-6), 1000 between them.
+  V_POCET_VRCHOLOV = 6;
+  const int rows[6][3] = {{1, 2, 0}, {1, 3, 3}, {2, 2, 0}, {5, 0, 0}, {4, 6, 0}, {5, 0, 0}};
+  for (int v = 1; v <= 6; ++v) {
+    V_POCET_SUSEDOV[v] = 0;
+    for (int k = 0; k < 3 && rows[v - 1][k] != 0; ++k) V_SUSEDIA[v][++V_POCET_SUSEDOV[v]] = rows[v - 1][k];
+  }
+  expect_distances_of_current_graph("two components");
+  // A ring of 90 vertices with chords v to v + 45: masks of two words.
+  V_POCET_VRCHOLOV = 90;
+  for (int v = 1; v <= 90; ++v) {
+    V_POCET_SUSEDOV[v] = 3;
+    V_SUSEDIA[v][1] = v % 90 + 1;
+    V_SUSEDIA[v][2] = (v + 88) % 90 + 1;
+    V_SUSEDIA[v][3] = (v + 44) % 90 + 1;
+  }
+  expect_distances_of_current_graph("90 vertices");
+}
+
 TEST(ForkChoices, InLexicographicOrderWithTheDistanceConditions) {
   load_graph("snarks_28.c", 2);
-  PREPARE_GRAPH(3);
+  PREPARE_GRAPH();
   for (int forks = 1; forks <= 3; ++forks) {
     std::vector<std::vector<int>> visited;
     FOR_EACH_FORK_CHOICE(forks, [&](const int32_t* c) {
@@ -150,10 +216,10 @@ TEST(ForkChoices, InLexicographicOrderWithTheDistanceConditions) {
     for (int a = 1; a <= n; ++a) {
       if (forks == 1) expected.push_back({a});
       for (int b = a + 1; forks >= 2 && b <= n; ++b) {
-        if (VZDIALENOST[a][b] < 3) continue;
+        if (DISTANCE(a, b) < 3) continue;
         if (forks == 2) expected.push_back({a, b});
         for (int c = b + 1; forks == 3 && c <= n; ++c) {
-          if (VZDIALENOST[b][c] >= 3 && VZDIALENOST[a][c] >= 5) expected.push_back({a, b, c});
+          if (DISTANCE(b, c) >= 3 && DISTANCE(a, c) >= 5) expected.push_back({a, b, c});
         }
       }
     }
@@ -163,14 +229,14 @@ TEST(ForkChoices, InLexicographicOrderWithTheDistanceConditions) {
   // Outer centres closer than 5 rule a triple out even when both are far from the middle.
   bool seen_close_outer_pair = false;
   FOR_EACH_FORK_CHOICE(3, [&](const int32_t* c) {
-    EXPECT_GE(VZDIALENOST[c[0]][c[2]], 5);
+    EXPECT_GE(DISTANCE(c[0], c[2]), 5);
     return true;
   });
   for (int a = 1; a <= V_POCET_VRCHOLOV && !seen_close_outer_pair; ++a) {
     for (int b = a + 1; b <= V_POCET_VRCHOLOV; ++b) {
       for (int c = b + 1; c <= V_POCET_VRCHOLOV; ++c) {
-        seen_close_outer_pair |= VZDIALENOST[a][b] >= 3 && VZDIALENOST[b][c] >= 3 &&
-                                 VZDIALENOST[a][c] < 5;
+        seen_close_outer_pair |= DISTANCE(a, b) >= 3 && DISTANCE(b, c) >= 3 &&
+                                 DISTANCE(a, c) < 5;
       }
     }
   }
