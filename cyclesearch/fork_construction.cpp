@@ -167,10 +167,12 @@ void start_graph() {
   } else {
     find_neighbour_masks(around_wide);
   }
-  if (++DISTANCE_GRAPH_STAMP == 0) {
+  // Before the stamp wraps round, every old stamp is cleared.
+  if (DISTANCE_GRAPH_STAMP == UINT32_MAX) {
     for (int32_t v = 0; v <= 100; ++v) DISTANCE_ROW_STAMP[v] = short_cycle_stamp[v] = 0;
-    DISTANCE_GRAPH_STAMP = 1;
+    DISTANCE_GRAPH_STAMP = 0;
   }
+  ++DISTANCE_GRAPH_STAMP;
 }
 
 // DISTANCE(a, b) == 1 and DISTANCE(a, b) == 2 read off the neighbour masks, sparing the
@@ -243,12 +245,12 @@ void BUILD_REDUCED_GRAPH(const int32_t* centres, int32_t count) {
   // Plain adjacency in reduced numbers: every remaining neighbour, in slot order.
   for (int32_t r = 1; r <= POCET_VRCHOLOV; ++r) {
     const int32_t v = PRECISLUJINV[r];
-    int32_t count = 0;
+    int32_t kept = 0;
     for (int32_t k = 1; k <= V_POCET_SUSEDOV[v]; ++k) {
       const int32_t a = PRECISLUJ[V_SUSEDIA[v][k]];
-      if (a != 0) SUSEDIA[r][++count] = a;
+      if (a != 0) SUSEDIA[r][++kept] = a;
     }
-    POCET_SUSEDOV[r] = count;
+    POCET_SUSEDOV[r] = kept;
   }
 
   POCET_VYNIMIEK = 0;
