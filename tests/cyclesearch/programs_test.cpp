@@ -117,10 +117,10 @@ std::vector<std::string> golden_cases() {
 // The input of a stored case: the records its input.txt names ("snarks_28.c 1-300,1101-1200")
 // of a test collection.
 std::string stored_input(const std::string& folder) {
-  std::istringstream spec(e2e::test_data(folder + "/input.txt"));
+  std::istringstream naming(e2e::test_data(folder + "/input.txt"));
   std::string source;
   std::string ranges;
-  spec >> source >> ranges;
+  naming >> source >> ranges;
   std::vector<std::string> lines = lines_of(graphs(source.c_str()));
   std::string input;
   std::istringstream parts(ranges);
