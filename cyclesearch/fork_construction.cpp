@@ -205,11 +205,6 @@ void FILL_DISTANCE_ROW(int32_t s) {
   }
 }
 
-void COMPUTE_VZDIALENOST() {
-  start_graph();
-  for (int32_t s = 1; s <= V_POCET_VRCHOLOV; ++s) FILL_DISTANCE_ROW(s);
-}
-
 bool SHORT_CYCLE_THROUGH(int32_t centre) {
   WideMask around[101];
   find_neighbour_masks(around);

@@ -36,9 +36,6 @@ inline int32_t DISTANCE(int32_t a, int32_t b) {
   return VZDIALENOST[a][b];
 }
 
-// Every row at once, for the current graph.
-void COMPUTE_VZDIALENOST();
-
 // True when a cycle of length at most 4 (or a repeated edge) passes through `centre`.
 bool SHORT_CYCLE_THROUGH(int32_t centre);
 
