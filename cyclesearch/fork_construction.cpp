@@ -188,10 +188,14 @@ bool at_distance_one(int32_t a, int32_t b) {
                          : adjacent_by_mask(around_wide, a, b);
 }
 
+template <typename Mask>
+bool two_apart_by_mask(const Mask* around, int32_t a, int32_t b) {
+  return a != b && !adjacent_by_mask(around, a, b) && (around[a] & around[b]) != 0;
+}
+
 bool at_distance_two(int32_t a, int32_t b) {
-  if (a == b || at_distance_one(a, b)) return false;
-  return fits_one_word() ? (around_narrow[a] & around_narrow[b]) != 0
-                         : (around_wide[a] & around_wide[b]) != 0;
+  return fits_one_word() ? two_apart_by_mask(around_narrow, a, b)
+                         : two_apart_by_mask(around_wide, a, b);
 }
 
 }  // namespace
@@ -291,7 +295,8 @@ void ADD_FAR_PAIRS(int32_t centre, const int32_t* far_from, int32_t count) {
   for (int32_t j = 1; j <= V_POCET_SUSEDOV[centre]; ++j) {
     int32_t a = V_SUSEDIA[centre][j];
     bool far = true;
-    for (int32_t i = 0; i < count; ++i) far = far && DISTANCE(far_from[i], a) >= 4;  // the centres' rows
+    // Read from the centres' rows, which the fork-choice loop has filled already.
+    for (int32_t i = 0; i < count; ++i) far = far && DISTANCE(far_from[i], a) >= 4;
     if (!far) continue;
     int32_t b = 0;
     int32_t c = 0;

@@ -6,8 +6,8 @@
 //
 // --quick runs smaller slices (a minute instead of several). A program run is timed as a
 // whole, process start included, the quickest of up to five. The ratio "on these graphs"
-// compares the two runs over the same slice; "per graph" divides
-// the literal time per graph of the slice by the fast time per graph of the collection.
+// compares the two runs over the same slice; "per graph" divides the literal time per
+// graph of the slice by the fast time per graph of the collection.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>

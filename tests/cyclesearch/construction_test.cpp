@@ -188,7 +188,9 @@ TEST(ForkConstruction, DistancesEqualAllPairsShortestPaths) {
   const int rows[6][3] = {{1, 2, 0}, {1, 3, 3}, {2, 2, 0}, {5, 0, 0}, {4, 6, 0}, {5, 0, 0}};
   for (int v = 1; v <= 6; ++v) {
     V_POCET_SUSEDOV[v] = 0;
-    for (int k = 0; k < 3 && rows[v - 1][k] != 0; ++k) V_SUSEDIA[v][++V_POCET_SUSEDOV[v]] = rows[v - 1][k];
+    for (int k = 0; k < 3 && rows[v - 1][k] != 0; ++k) {
+      V_SUSEDIA[v][++V_POCET_SUSEDOV[v]] = rows[v - 1][k];
+    }
   }
   expect_distances_of_current_graph("two components");
   // A ring of 90 vertices with chords v to v + 45: masks of two words.
